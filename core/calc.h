@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/calc_state.h"
+#include "core/fault.h"
+
+// The calculation procedures. Each works on the one CalcState, follows its fixed order of
+// stores and checks, and returns Fault::None or the fault of the check that failed. A store
+// happens before its check, so a faulting field holds the infinity or NaN it got; fields stored
+// earlier keep their new values and later ones their old. Nothing is validated or rolled back.
+namespace ostrel {
+
+// Section 1: InnerLongEdge, GasketThickness, InnerShortEdge, OctahedronVolume, HoleLength,
+// OctahedronWaist from OEL and TEL.
+[[nodiscard]] Fault GasketCalc(CalcState& s);
+
+// Section 2: OuterShortEdge, OuterLongEdge, GasketVolume from GasketWidth and the inner edges
+// and thickness that GasketCalc last stored.
+[[nodiscard]] Fault OuterCalc(CalcState& s);
+
+// Section 3: HoleVolume from HoleDiameter and HoleLength.
+[[nodiscard]] Fault HoleCalc(CalcState& s);
+
+// Section 4: VecA, VecB, SpreadAngle, RakeAngle from TCEdgePosition, TCCentralDepth and OEL.
+[[nodiscard]] Fault TCCalc(CalcState& s);
+
+// The angle in degrees between VecA and VecB as they stand; serves TCCalc.
+[[nodiscard]] Fault VecAngle(const CalcState& s, double& degrees);
+
+// Arc cosine in radians from the arctangent, with a guard at each end of the range.
+float Acos(float x);
+
+// Section 5: PaperHole, PaperWidth, ModifiedGasketThickness.
+[[nodiscard]] Fault PaperCalc(CalcState& s);
+
+// Runs GasketCalc, OuterCalc, HoleCalc, TCCalc and PaperCalc in that order, stopping at the
+// first fault.
+[[nodiscard]] Fault All_Calc(CalcState& s);
+
+// The press steps, run by the refresh between two box writes. ForceStep stores Force (kN) from
+// RamDiameter and OilPressure; PressureStep stores TheoreticalPressure (GPa) from Force and TEL.
+[[nodiscard]] Fault ForceStep(CalcState& s);
+[[nodiscard]] Fault PressureStep(CalcState& s);
+
+// The ram diameters (mm) of the four presses, by the Index of their preset button.
+inline constexpr int kPressPresetCount = 4;
+inline constexpr float kPressPresets[kPressPresetCount] = {
+    431.8011f,  // "Big Blue"
+    457.2012f,  // "Red, Blue, Green"
+    431.8011f,  // "Rockland"
+    370.0f,     // "Sumitomo at Dorvik"
+};
+inline constexpr const char* kPressPresetCaptions[kPressPresetCount] = {
+    "Big Blue", "Red, Blue, Green", "Rockland", "Sumitomo at Dorvik"};
+
+// cmdWhichPress_Click's store: the preset of button Index into RamDiameter; any other Index
+// stores nothing. Cannot fault.
+void StorePressPreset(CalcState& s, std::int16_t index);
+
+}  // namespace ostrel

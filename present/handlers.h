@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/calc_state.h"
+#include "core/fault.h"
+#include "present/view.h"
+
+namespace ostrel {
+
+// Every user action of the window, as plain C++. Each handler reads its boxes through the view,
+// stores into CalcState, runs its procedure and ends with ShowResults; the first fault abandons
+// the rest and is returned for the window to report once.
+class Handlers final {
+ public:
+  Handlers(CalcState& state, View& view) : s_(state), view_(view) {}
+
+  // The start-up sequence: design, unit selections (which may run option handlers nested),
+  // press values, All_Calc, ShowResults.
+  Fault Form_Load();
+
+  Fault cmdCalc_Click();
+  Fault cmdOuterCalc_Click();
+  Fault cmdHole_Click();
+  Fault cmdTCCalc_Click();
+  Fault cmdPaperAndTape_Click();
+  Fault cmdRam_Click();
+  Fault cmdWhichPress_Click(std::int16_t index);
+  Fault optDistanceUnits_Click(std::int16_t index);
+  Fault optOilPressureUnits_Click(std::int16_t index);
+  Fault optForceUnits_Click(std::int16_t index);
+
+ private:
+  CalcState& s_;
+  View& view_;
+};
+
+}  // namespace ostrel

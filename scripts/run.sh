@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the calculator and starts it.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "error: no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set)," \
+    "so the calculator's window cannot open. Run this from a desktop session." >&2
+  exit 1
+fi
+
+ostrel_install_missing "${OSTREL_BUILD_PACKAGES[@]}"
+ostrel_build -DOSTREL_BUILD_TESTS=OFF -DOSTREL_BUILD_BENCH=OFF
+exec "$OSTREL_BUILD/app/ostrel"

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Shared by run.sh and test.sh: installs the Debian packages that are missing, then configures
+# and builds the optimised build that ships. Sourced, not run.
+set -euo pipefail
+
+OSTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+OSTREL_BUILD="${OSTREL_BUILD:-$OSTREL_ROOT/build}"
+
+ostrel_install_missing() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      sudo=(sudo)
+    else
+      echo "error: these packages are missing and there is no sudo to install them as root: ${missing[*]}" >&2
+      return 1
+    fi
+  fi
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"
+}
+
+OSTREL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
+  libbenchmark-dev fonts-dejavu-core)
+
+ostrel_build() {
+  cmake -S "$OSTREL_ROOT" -B "$OSTREL_BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
+  cmake --build "$OSTREL_BUILD" --parallel "$(nproc)"
+}
