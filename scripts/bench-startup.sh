@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Start-up benchmark: the calculator against minwin (the least window that shows a number) and an
+# empty window, each started to its first painted frame and ended there, one run of each in turn.
+# Prints medians of the time to the first frame, the time to exit and the peak resident memory,
+# with their ratios to minwin: on the offscreen platform, then under Xvfb when it can start.
+#
+#   scripts/bench-startup.sh [RUNS]      (RUNS per program, at least 15; default 15)
+#
+# Builds the optimised build in build/ (or $OSTREL_BUILD) and needs no display of its own.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+runs="${1:-15}"
+if ! [[ "$runs" =~ ^[0-9]+$ ]] || [ "$runs" -lt 15 ]; then
+  echo "error: RUNS must be a whole number of at least 15, not '$runs'" >&2
+  exit 2
+fi
+
+ostrel_install_missing "${OSTREL_BUILD_PACKAGES[@]}" xvfb
+cmake -S "$OSTREL_ROOT" -B "$OSTREL_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$OSTREL_BUILD" --parallel "$(nproc)" \
+  --target measure_startup ostrel_first_frame minwin empty_window
+
+bin="$OSTREL_BUILD/bench/minwin"
+measure() {
+  "$bin/measure_startup" --runs "$runs" --warmup 3 --baseline minwin \
+    "ostrel=$OSTREL_BUILD/bench/ostrel_first_frame" "minwin=$bin/minwin" \
+    "empty window=$bin/empty_window"
+}
+
+echo
+echo "## Offscreen platform ($runs runs each)"
+echo
+QT_QPA_PLATFORM=offscreen measure
+
+echo
+xvfb_pid=""
+stop_xvfb() {
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+}
+trap stop_xvfb EXIT
+if command -v Xvfb >/dev/null 2>&1; then
+  # -displayfd picks a free display and writes its number once the server accepts clients.
+  display_file="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$display_file" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  display="$(tr -d '[:space:]' <"$display_file")"
+  rm -f "$display_file"
+  if [ -n "$display" ]; then
+    echo "## X server (Xvfb, xcb platform, $runs runs each)"
+    echo
+    DISPLAY=":$display" QT_QPA_PLATFORM=xcb measure
+  else
+    echo "Xvfb did not start: no X server measurement."
+  fi
+else
+  echo "Xvfb is not installed: no X server measurement."
+fi
