@@ -5,8 +5,8 @@ namespace ostrel {
 // The outcome of a procedure or handler. The window names each kind in its report.
 enum class Fault {
   None,
-  TypeMismatch,    // text that is not a number
-  Overflow,        // overflow or an invalid operation
+  TypeMismatch,  // text that is not a number
+  Overflow,      // overflow or an invalid operation
   DivisionByZero,
 };
 
