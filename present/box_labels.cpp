@@ -1,0 +1,79 @@
+#include "present/box_labels.h"
+
+#include <cstddef>
+#include <iterator>
+
+#include "present/units.h"
+
+namespace ostrel {
+namespace {
+
+// LabelOf indexes the table by Box, so every row must sit at its box's position.
+constexpr bool TableInBoxOrder() {
+  for (int i = 0; i < kBoxCount; ++i) {
+    if (kBoxLabels[i].box != static_cast<Box>(i)) return false;
+  }
+  return true;
+}
+static_assert(TableInBoxOrder(), "kBoxLabels must list the boxes in Box order");
+
+static_assert(std::size(kLengthUnitTexts) == std::size(kDistanceUnits));
+static_assert(std::size(kVolumeUnitTexts) == std::size(kDistanceUnits));
+static_assert(std::size(kOilPressureUnitTexts) == std::size(kOilPressureUnits));
+static_assert(std::size(kForceUnitTexts) == std::size(kForceUnits));
+
+int FirstSelected(const View& view, Group group, std::size_t options) {
+  for (std::size_t i = 0; i < options; ++i) {
+    if (view.IsSelected(group, static_cast<int>(i))) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+template <std::size_t N>
+std::string Pick(const char* const (&texts)[N], int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
+  return texts[index];
+}
+
+}  // namespace
+
+UnitChoice SelectedUnits(const View& view) {
+  UnitChoice units;
+  units.distance = FirstSelected(view, Group::optDistanceUnits, std::size(kDistanceUnits));
+  units.oil_pressure =
+      FirstSelected(view, Group::optOilPressureUnits, std::size(kOilPressureUnits));
+  units.force = FirstSelected(view, Group::optForceUnits, std::size(kForceUnits));
+  return units;
+}
+
+const BoxLabel& LabelOf(Box box) {
+  return kBoxLabels[static_cast<int>(box)];
+}
+
+std::string UnitText(Quantity kind, const UnitChoice& units) {
+  switch (kind) {
+    case Quantity::Length:
+      return Pick(kLengthUnitTexts, units.distance);
+    case Quantity::Volume:
+      return Pick(kVolumeUnitTexts, units.distance);
+    case Quantity::Angle:
+      return "degrees";
+    case Quantity::OilPressure:
+      return Pick(kOilPressureUnitTexts, units.oil_pressure);
+    case Quantity::Force:
+      return Pick(kForceUnitTexts, units.force);
+    case Quantity::Pressure:
+      return "GPa";
+  }
+  return {};
+}
+
+std::string BoxDescription(Box box, const UnitChoice& units) {
+  const BoxLabel& label = LabelOf(box);
+  std::string text = label.quantity;
+  const std::string unit = UnitText(label.kind, units);
+  if (!unit.empty()) text += " (" + unit + ")";
+  return text;
+}
+
+}  // namespace ostrel
