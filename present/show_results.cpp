@@ -1,0 +1,206 @@
+#include "present/show_results.h"
+
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <string>
+
+#include "core/calc.h"
+#include "core/fp_status.h"
+#include "present/text_forms.h"
+#include "present/units.h"
+
+namespace ostrel {
+namespace {
+
+// Which unit factor converts a box's field into its display unit.
+enum class FactorKind {
+  Distance,
+  DistanceCubed,  // volumes
+  OilPressure,
+  Force,
+  None,  // angles and the theoretical pressure have one unit only
+};
+
+enum class Rendering {
+  Plain,    // inputs: converted, unrounded, SingleText
+  Scaled,   // rounded to a step of the display unit, DoubleText
+  Stepped,  // rounded to 1/step of the internal unit, SingleText
+};
+
+struct BoxRow {
+  Box box;
+  float CalcState::*field;
+  FactorKind factor;
+  Rendering rendering;
+  float step;  // Stepped only
+};
+
+using FK = FactorKind;
+using R = Rendering;
+using S = CalcState;
+
+constexpr BoxRow kRows[kBoxCount] = {
+    {Box::txtOEL, &S::OEL, FK::Distance, R::Plain, 0},
+    {Box::txtTEL, &S::TEL, FK::Distance, R::Plain, 0},
+    {Box::txtGasketWidth, &S::GasketWidth, FK::Distance, R::Plain, 0},
+    {Box::txtHoleDiameter, &S::HoleDiameter, FK::Distance, R::Plain, 0},
+    {Box::txtTCCentralDepth, &S::TCCentralDepth, FK::Distance, R::Plain, 0},
+    {Box::txtTCEdgePosition, &S::TCEdgePosition, FK::Distance, R::Plain, 0},
+    {Box::txtCubeSize, &S::CubeSize, FK::Distance, R::Plain, 0},
+    {Box::txtTapeThickness, &S::TapeThickness, FK::Distance, R::Plain, 0},
+    {Box::txtGasketThickness, &S::GasketThickness, FK::Distance, R::Scaled, 0},
+    {Box::txtInnerShortEdge, &S::InnerShortEdge, FK::Distance, R::Scaled, 0},
+    {Box::txtInnerLongEdge, &S::InnerLongEdge, FK::Distance, R::Scaled, 0},
+    {Box::txtOctahedronVolume, &S::OctahedronVolume, FK::DistanceCubed, R::Scaled, 0},
+    {Box::txtHoleLength, &S::HoleLength, FK::Distance, R::Scaled, 0},
+    {Box::txtOctahedronWaist, &S::OctahedronWaist, FK::Distance, R::Scaled, 0},
+    {Box::txtOuterShortEdge, &S::OuterShortEdge, FK::Distance, R::Scaled, 0},
+    {Box::txtOuterLongEdge, &S::OuterLongEdge, FK::Distance, R::Scaled, 0},
+    {Box::txtGasketVolume, &S::GasketVolume, FK::DistanceCubed, R::Scaled, 0},
+    {Box::txtHoleVolume, &S::HoleVolume, FK::DistanceCubed, R::Scaled, 0},
+    {Box::txtSpreadAngle, &S::SpreadAngle, FK::None, R::Stepped, 100},
+    {Box::txtRakeAngle, &S::RakeAngle, FK::None, R::Stepped, 100},
+    {Box::txtPaperHole, &S::PaperHole, FK::Distance, R::Scaled, 0},
+    {Box::txtPaperWidth, &S::PaperWidth, FK::Distance, R::Scaled, 0},
+    {Box::txtModifiedGasketThickness, &S::ModifiedGasketThickness, FK::Distance, R::Scaled, 0},
+    {Box::txtRamDiameter, &S::RamDiameter, FK::Distance, R::Scaled, 0},
+    {Box::txtOilPressure, &S::OilPressure, FK::OilPressure, R::Scaled, 0},
+    {Box::txtForce, &S::Force, FK::Force, R::Scaled, 0},
+    {Box::txtTheoreticalPressure, &S::TheoreticalPressure, FK::None, R::Stepped, 10},
+};
+
+constexpr bool RowsInBoxOrder() {
+  for (int i = 0; i < kBoxCount; ++i) {
+    if (kRows[i].box != static_cast<Box>(i)) return false;
+  }
+  return true;
+}
+static_assert(RowsInBoxOrder(), "the boxes are written in Box order");
+
+// The press steps run right after these boxes are written.
+constexpr Box kBeforeForceStep = Box::txtOilPressure;
+constexpr Box kBeforePressureStep = Box::txtForce;
+
+// Display steps per display unit, 0 where a group has no selection: 0 makes the first box that
+// uses it divide 0 by 0, so a missing selection faults there instead of showing a wrong unit.
+struct Scales {
+  std::int32_t distance = 0;
+  std::int32_t oil_pressure = 0;
+  std::int32_t force = 0;
+};
+
+// The first selected option in Index order stores its factor and sets the scale; with none
+// selected both stay as they were.
+template <std::size_t N>
+void ReadGroup(const View& view, Group group, const UnitOption (&options)[N], float& factor,
+               std::int32_t& scale) {
+  for (std::size_t i = 0; i < N; ++i) {
+    const bool selected = view.IsSelected(group, static_cast<int>(i));
+    fp::Clear();
+    if (selected) {
+      factor = options[i].factor;
+      scale = options[i].scale;
+      return;
+    }
+  }
+}
+
+// Rounds half to even; anything outside the 32-bit range, NaN included, is no integer. The range
+// is tested before the conversion, which would itself raise an invalid operation.
+bool RoundToInt32(double t, std::int32_t& n) {
+  const double r = std::nearbyint(t);
+  if (!(r >= -2147483648.0 && r <= 2147483647.0)) return false;
+  n = static_cast<std::int32_t>(r);
+  return true;
+}
+
+struct BoxValue {
+  Fault fault = Fault::None;
+  std::string text;
+};
+
+BoxValue Plain(double field, float factor, std::string_view separator) {
+  const float v = fp::Keep(static_cast<float>(field * factor));
+  if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
+  return {Fault::None, SingleText(v, separator)};
+}
+
+BoxValue Scaled(double field, double factor, std::int32_t scale, std::string_view separator) {
+  const double t = fp::Keep(field * factor * scale);
+  if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
+  std::int32_t n = 0;
+  if (!RoundToInt32(t, n)) return {Fault::Overflow, {}};
+  const float m = static_cast<float>(n);
+  const double q = fp::Keep(double{m} / scale);
+  if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
+  return {Fault::None, DoubleText(q, separator)};
+}
+
+BoxValue Stepped(double field, float step, std::string_view separator) {
+  const double t = fp::Keep(field * step);
+  if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
+  std::int32_t n = 0;
+  if (!RoundToInt32(t, n)) return {Fault::Overflow, {}};
+  const float m = static_cast<float>(n);
+  const float q = fp::Keep(static_cast<float>(double{m} / step));
+  if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
+  return {Fault::None, SingleText(q, separator)};
+}
+
+BoxValue Render(const BoxRow& row, const CalcState& s, const Scales& scales,
+                std::string_view separator) {
+  const double field = s.*row.field;
+  switch (row.rendering) {
+    case Rendering::Plain:
+      return Plain(field, s.DistFactor, separator);
+    case Rendering::Stepped:
+      return Stepped(field, row.step, separator);
+    case Rendering::Scaled:
+      break;
+  }
+  switch (row.factor) {
+    case FactorKind::Distance:
+      return Scaled(field, s.DistFactor, scales.distance, separator);
+    case FactorKind::DistanceCubed: {
+      // The cube multiplies first: DistFactor^3 * field * scale.
+      const double cube = std::pow(double{s.DistFactor}, 3.0);
+      return Scaled(cube, field, scales.distance, separator);
+    }
+    case FactorKind::OilPressure:
+      return Scaled(field, s.OilFactor, scales.oil_pressure, separator);
+    case FactorKind::Force:
+      return Scaled(field, s.ForceFactor, scales.force, separator);
+    case FactorKind::None:
+      break;
+  }
+  return {Fault::Overflow, {}};  // no scaled box lacks a factor
+}
+
+}  // namespace
+
+Fault ShowResults(CalcState& s, View& view) {
+  fp::Clear();
+  Scales scales;
+  ReadGroup(view, Group::optForceUnits, kForceUnits, s.ForceFactor, scales.force);
+  ReadGroup(view, Group::optOilPressureUnits, kOilPressureUnits, s.OilFactor, scales.oil_pressure);
+  ReadGroup(view, Group::optDistanceUnits, kDistanceUnits, s.DistFactor, scales.distance);
+  const std::string separator = view.DecimalSeparator();
+  fp::Clear();
+
+  for (const BoxRow& row : kRows) {
+    BoxValue value = Render(row, s, scales, separator);
+    if (value.fault != Fault::None) return value.fault;
+    view.SetBoxText(row.box, value.text);
+    fp::Clear();
+
+    if (row.box == kBeforeForceStep) {
+      if (const Fault f = ForceStep(s); f != Fault::None) return f;
+    } else if (row.box == kBeforePressureStep) {
+      if (const Fault f = PressureStep(s); f != Fault::None) return f;
+    }
+  }
+  return Fault::None;
+}
+
+}  // namespace ostrel

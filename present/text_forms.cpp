@@ -1,0 +1,89 @@
+#include "present/text_forms.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <system_error>
+
+namespace ostrel {
+namespace {
+
+// A number rounded to a fixed count of significant digits: its digits without trailing zeros
+// and the decimal exponent of the first one (value = d.ddd x 10^exponent).
+struct Decimal {
+  bool negative = false;
+  std::string digits;
+  int exponent = 0;
+};
+
+// std::to_chars rounds the exact binary value and ignores the locale, unlike printf, whose
+// separator follows whatever locale the toolkit has set.
+template <typename T>
+Decimal Round(T v, int significant) {
+  char buf[64];
+  const auto [end, ec] =
+      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, significant - 1);
+  Decimal d;
+  if (ec != std::errc()) return d;  // cannot happen: the buffer holds any such form
+  const char* p = buf;
+  if (*p == '-') {
+    d.negative = true;
+    ++p;
+  }
+  for (; p != end && *p != 'e'; ++p) {
+    if (*p != '.') d.digits += *p;
+  }
+  if (p != end) d.exponent = std::atoi(p + 1);
+  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+  return d;
+}
+
+std::string Format(const Decimal& d, int plain_limit, std::string_view separator) {
+  std::string text = d.negative ? "-" : "";
+  const int count = static_cast<int>(d.digits.size());
+  if (d.exponent >= plain_limit || d.exponent < -4) {
+    text += d.digits[0];
+    if (count > 1) {
+      text += separator;
+      text.append(d.digits, 1);
+    }
+    text += d.exponent < 0 ? "E-" : "E+";
+    const int magnitude = std::abs(d.exponent);
+    if (magnitude < 10) text += '0';
+    text += std::to_string(magnitude);
+  } else if (d.exponent < 0) {
+    text += '0';
+    text += separator;
+    text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+    text += d.digits;
+  } else if (count <= d.exponent + 1) {
+    text += d.digits;
+    text.append(static_cast<std::size_t>(d.exponent + 1 - count), '0');
+  } else {
+    text.append(d.digits, 0, static_cast<std::size_t>(d.exponent + 1));
+    text += separator;
+    text.append(d.digits, static_cast<std::size_t>(d.exponent + 1));
+  }
+  return text;
+}
+
+template <typename T>
+std::string Text(T v, int significant, std::string_view separator) {
+  if (std::isnan(v)) return "NaN";
+  if (std::isinf(v)) return v < 0 ? "-Infinity" : "Infinity";
+  if (v == 0) return "0";
+  return Format(Round(v, significant), significant, separator);
+}
+
+}  // namespace
+
+std::string SingleText(float v, std::string_view separator) {
+  return Text(v, 7, separator);
+}
+
+std::string DoubleText(double v, std::string_view separator) {
+  return Text(v, 15, separator);
+}
+
+}  // namespace ostrel
