@@ -34,7 +34,12 @@ Decimal Round(T v, int significant) {
   for (; p != end && *p != 'e'; ++p) {
     if (*p != '.') d.digits += *p;
   }
-  if (p != end) d.exponent = std::atoi(p + 1);
+  // The buffer has no terminator: the exponent ends where to_chars stopped.
+  if (p != end) {
+    const char* e = p + 1;
+    if (e != end && *e == '+') ++e;
+    std::from_chars(e, end, d.exponent);
+  }
   while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
   return d;
 }
