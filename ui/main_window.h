@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include <QWidget>
+
+#include "core/calc_state.h"
+#include "core/fault.h"
+#include "present/handlers.h"
+#include "present/view.h"
+
+class QButtonGroup;
+class QLineEdit;
+
+namespace ostrel::ui {
+
+// The default fault report: a modal message box titled "Ostrel" that names the fault.
+void ShowFaultMessage(QWidget* parent, Fault fault);
+
+// frmMain: the one window. It owns the calculation state and the handlers, builds its controls
+// from kControls, and turns every click into one handler run whose fault, if any, is reported
+// once. The load handler has run by the time the constructor returns.
+class MainWindow final : public QWidget, public View {
+  Q_OBJECT
+
+ public:
+  using FaultReport = std::function<void(Fault)>;
+
+  MainWindow();
+  explicit MainWindow(FaultReport report);
+
+  std::string BoxText(Box box) const override;
+  void SetBoxText(Box box, const std::string& text) override;
+  bool IsSelected(Group group, int index) const override;
+  void SelectOption(Group group, int index) override;
+  std::string DecimalSeparator() const override;
+
+ private:
+  void Build();
+  template <typename Handler, typename... Args>
+  void Run(Handler handler, Args... args);
+
+  static constexpr std::size_t kGroupCount = 3;
+
+  CalcState state_;
+  Handlers handlers_;
+  FaultReport report_;
+  std::array<QLineEdit*, kBoxCount> boxes_{};
+  std::array<QButtonGroup*, kGroupCount> groups_{};
+};
+
+}  // namespace ostrel::ui
