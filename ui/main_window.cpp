@@ -1,7 +1,10 @@
 #include "ui/main_window.h"
 
+#include <array>
 #include <climits>
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QButtonGroup>
