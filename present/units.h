@@ -16,15 +16,14 @@ struct UnitOption {
 };
 
 // Index order of each group. The US ton factor is 0.2248 / 2 evaluated in double, then
-// rounded to float (the float nearest 0.1124). It is written as that float: GCC 12 with
-// -frounding-math stores the low half of the double, not the float, when a narrowing cast
-// initialises a member of a constexpr aggregate.
+// rounded to float (the float nearest 0.1124). The build must not use -frounding-math: GCC 12
+// then stores the low half of the double, not the float, for this cast in a constexpr table.
 inline constexpr UnitOption kDistanceUnits[] = {{"Millimeters", 1.0f, 100},
                                                 {"Inches", 0.03937f, 1000}};
 inline constexpr UnitOption kOilPressureUnits[] = {
     {"MPa", 1.0f, 100}, {"bars", 10.0f, 10}, {"psi", 145.0f, 1}};
 inline constexpr UnitOption kForceUnits[] = {
-    {"kN", 1.0f, 1}, {"Metric tons", 0.102f, 10}, {"US tons", 0.1124f, 10}};
+    {"kN", 1.0f, 1}, {"Metric tons", 0.102f, 10}, {"US tons", static_cast<float>(0.2248 / 2), 10}};
 
 // optForceUnits_Click's store: ForceFactor for the clicked Index; any other Index stores nothing.
 void StoreForceFactor(CalcState& s, std::int16_t index);
