@@ -1,9 +1,10 @@
 #include "present/show_results.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <string>
+#include <string_view>
 
 #include "core/calc.h"
 #include "core/fp_status.h"
@@ -78,6 +79,17 @@ constexpr bool RowsInBoxOrder() {
 }
 static_assert(RowsInBoxOrder(), "the boxes are written in Box order");
 
+// Plain and scaled boxes convert with a unit factor; stepped ones have one unit and a step.
+constexpr bool RowsConsistent() {
+  for (const BoxRow& row : kRows) {
+    const bool has_factor = row.factor != FactorKind::None;
+    if ((row.rendering == Rendering::Stepped) == has_factor) return false;
+    if ((row.rendering == Rendering::Stepped) != (row.step > 0)) return false;
+  }
+  return true;
+}
+static_assert(RowsConsistent(), "every row has either a unit factor or a step");
+
 // The press steps run right after these boxes are written.
 constexpr Box kBeforeForceStep = Box::txtOilPressure;
 constexpr Box kBeforePressureStep = Box::txtForce;
@@ -120,7 +132,7 @@ struct BoxValue {
   std::string text;
 };
 
-BoxValue Plain(double field, float factor, std::string_view separator) {
+BoxValue Plain(double field, double factor, std::string_view separator) {
   const float v = fp::Keep(static_cast<float>(field * factor));
   if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
   return {Fault::None, SingleText(v, separator)};
@@ -148,33 +160,51 @@ BoxValue Stepped(double field, float step, std::string_view separator) {
   return {Fault::None, SingleText(q, separator)};
 }
 
+// A volume's factor is the cube of the length factor, taken in double; multiplying it by the
+// field first or second gives the same product.
+double FactorOf(FactorKind kind, const CalcState& s) {
+  switch (kind) {
+    case FactorKind::Distance:
+      return s.DistFactor;
+    case FactorKind::DistanceCubed:
+      return std::pow(double{s.DistFactor}, 3.0);
+    case FactorKind::OilPressure:
+      return s.OilFactor;
+    case FactorKind::Force:
+      return s.ForceFactor;
+    case FactorKind::None:
+      break;
+  }
+  return 1.0;
+}
+
+std::int32_t ScaleOf(FactorKind kind, const Scales& scales) {
+  switch (kind) {
+    case FactorKind::Distance:
+    case FactorKind::DistanceCubed:
+      return scales.distance;
+    case FactorKind::OilPressure:
+      return scales.oil_pressure;
+    case FactorKind::Force:
+      return scales.force;
+    case FactorKind::None:
+      break;
+  }
+  return 0;
+}
+
 BoxValue Render(const BoxRow& row, const CalcState& s, const Scales& scales,
                 std::string_view separator) {
   const double field = s.*row.field;
   switch (row.rendering) {
     case Rendering::Plain:
-      return Plain(field, s.DistFactor, separator);
-    case Rendering::Stepped:
-      return Stepped(field, row.step, separator);
+      return Plain(field, FactorOf(row.factor, s), separator);
     case Rendering::Scaled:
+      return Scaled(field, FactorOf(row.factor, s), ScaleOf(row.factor, scales), separator);
+    case Rendering::Stepped:
       break;
   }
-  switch (row.factor) {
-    case FactorKind::Distance:
-      return Scaled(field, s.DistFactor, scales.distance, separator);
-    case FactorKind::DistanceCubed: {
-      // The cube multiplies first: DistFactor^3 * field * scale.
-      const double cube = std::pow(double{s.DistFactor}, 3.0);
-      return Scaled(cube, field, scales.distance, separator);
-    }
-    case FactorKind::OilPressure:
-      return Scaled(field, s.OilFactor, scales.oil_pressure, separator);
-    case FactorKind::Force:
-      return Scaled(field, s.ForceFactor, scales.force, separator);
-    case FactorKind::None:
-      break;
-  }
-  return {Fault::Overflow, {}};  // no scaled box lacks a factor
+  return Stepped(field, row.step, separator);
 }
 
 }  // namespace
