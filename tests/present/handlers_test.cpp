@@ -85,6 +85,16 @@ TEST_F(HandlersTest, OilPressureInPsiIsStoredInMPa) {
   EXPECT_EQ(view.Text(Box::txtForce), "113.5");
 }
 
+TEST_F(HandlersTest, RamDiameterHalfwayIsShownAtTheEvenStep) {
+  view.Type(Box::txtRamDiameter, "431.125");
+  ASSERT_EQ(handlers.cmdRam_Click(), Fault::None);
+  EXPECT_EQ(s.RamDiameter, 431.125f);
+  EXPECT_EQ(view.Text(Box::txtRamDiameter), "431.12");
+  view.Type(Box::txtRamDiameter, "431.375");
+  ASSERT_EQ(handlers.cmdRam_Click(), Fault::None);
+  EXPECT_EQ(view.Text(Box::txtRamDiameter), "431.38");
+}
+
 TEST_F(HandlersTest, LettersInOilPressureStoreOnlyTheRamDiameter) {
   view.Type(Box::txtRamDiameter, "400");
   view.Type(Box::txtOilPressure, "abc");

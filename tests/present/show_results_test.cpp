@@ -210,6 +210,12 @@ TEST_F(ShowResultsTest, SwitchingUnitsAndBackRestoresEveryText) {
   EXPECT_EQ(s.TheoreticalPressure, before.TheoreticalPressure);
 }
 
+TEST_F(ShowResultsTest, FlagsRaisedBeforeTheRefreshAreNotFaults) {
+  std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+  ASSERT_EQ(ShowResults(s, view), Fault::None);
+  EXPECT_EQ(Shown(), AsStrings(kStartupMmPsiUSTons));
+}
+
 TEST_F(ShowResultsTest, FlagsRaisedByTheWindowAreNotFaults) {
   view.RaiseOnEveryCall(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
   ASSERT_EQ(ShowResults(s, view), Fault::None);
