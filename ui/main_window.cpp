@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QFont>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -17,8 +18,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
+#include "present/box_labels.h"
 #include "ui/controls.h"
 
 namespace ostrel::ui {
@@ -72,6 +75,15 @@ QWidget* CreateWidget(const Control& c, QWidget* parent) {
   return nullptr;
 }
 
+// The application icon, compiled in from packaging/icons.
+QIcon AppIcon() {
+  QIcon icon;
+  for (int side : {32, 48, 256}) {
+    icon.addFile(QStringLiteral(":/icons/ostrel-%1.png").arg(side), QSize(side, side));
+  }
+  return icon;
+}
+
 }  // namespace
 
 void ShowFaultMessage(QWidget* parent, Fault fault) {
@@ -83,6 +95,8 @@ void ShowFaultMessage(QWidget* parent, Fault fault) {
 template <typename Handler, typename... Args>
 void MainWindow::Run(Handler handler, Args... args) {
   const Fault fault = (handlers_.*handler)(args...);
+  // The selection may have changed even where the refresh faulted.
+  DescribeBoxes();
   if (fault != Fault::None) report_(fault);
 }
 
@@ -91,6 +105,7 @@ MainWindow::MainWindow() : MainWindow([this](Fault fault) { ShowFaultMessage(thi
 MainWindow::MainWindow(FaultReport report) : handlers_(state_, *this), report_(std::move(report)) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Ostrel"));
+  setWindowIcon(AppIcon());
   setFont(WindowFont());
   resize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
   Build();
@@ -156,6 +171,16 @@ void MainWindow::Build() {
     auto* next = findChild<QWidget*>(QString::fromStdString(ObjectName(r)));
     if (previous) setTabOrder(previous, next);
     previous = next;
+  }
+}
+
+void MainWindow::DescribeBoxes() {
+  const UnitChoice units = SelectedUnits(*this);
+  for (const BoxLabel& label : kBoxLabels) {
+    const QString text = QString::fromStdString(BoxDescription(label.box, units));
+    QLineEdit* box = boxes_[static_cast<int>(label.box)];
+    box->setToolTip(text);
+    box->setAccessibleDescription(text);
   }
 }
 

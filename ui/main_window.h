@@ -40,6 +40,8 @@ class MainWindow final : public QWidget, public View {
 
  private:
   void Build();
+  // Each box's tooltip and accessible description: its quantity in the selected unit.
+  void DescribeBoxes();
   template <typename Handler, typename... Args>
   void Run(Handler handler, Args... args);
 
