@@ -1,6 +1,7 @@
 // Starts programs built with first_frame.cpp, one run of each in turn so that drifts of the
 // machine touch all of them alike, and prints the medians of the time to the first painted
-// frame, the time to exit and the peak resident memory, with their ratios to a baseline.
+// frame, the time to exit, the processor time to exit (user and system, steadier than wall
+// time on a shared machine) and the peak resident memory, with their ratios to a baseline.
 //
 //   measure_startup [--runs N] [--warmup N] [--baseline NAME] NAME=PROGRAM...
 #include <fcntl.h>
@@ -26,12 +27,14 @@ struct Program {
   std::string path;
   std::vector<double> frame_ms;
   std::vector<double> exit_ms;
+  std::vector<double> cpu_ms;
   std::vector<double> rss_mib;
 };
 
 struct Run {
   double frame_ms = 0;
   double exit_ms = 0;
+  double cpu_ms = 0;
   double rss_mib = 0;
 };
 
@@ -39,6 +42,10 @@ long long MonotonicNs() {
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
   return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+double Ms(const timeval& t) {
+  return static_cast<double>(t.tv_sec) * 1e3 + t.tv_usec / 1e3;
 }
 
 [[noreturn]] void Fail(const std::string& what) {
@@ -84,6 +91,7 @@ Run RunOnce(const Program& p) {
   Run r;
   r.frame_ms = static_cast<double>(frame - start) / 1e6;
   r.exit_ms = static_cast<double>(end - start) / 1e6;
+  r.cpu_ms = Ms(usage.ru_utime) + Ms(usage.ru_stime);
   r.rss_mib = static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB
   return r;
 }
@@ -110,7 +118,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--baseline" && i + 1 < argc) {
       baseline = argv[++i];
     } else if (const size_t eq = arg.find('='); eq != std::string::npos && eq > 0) {
-      programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}});
+      programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}, {}});
     } else {
       Fail("usage: measure_startup [--runs N] [--warmup N] [--baseline NAME] NAME=PROGRAM...");
     }
@@ -130,22 +138,26 @@ int main(int argc, char** argv) {
       const Run r = RunOnce(p);
       p.frame_ms.push_back(r.frame_ms);
       p.exit_ms.push_back(r.exit_ms);
+      p.cpu_ms.push_back(r.cpu_ms);
       p.rss_mib.push_back(r.rss_mib);
     }
   }
 
   const double base_frame = Median(base->frame_ms);
+  const double base_cpu = Median(base->cpu_ms);
   const double base_rss = Median(base->rss_mib);
   std::printf(
-      "| program | runs | first frame (ms) | to exit (ms) | peak RSS (MiB) | "
-      "frame / %s | RSS / %s |\n",
-      baseline.c_str(), baseline.c_str());
-  std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
+      "| program | runs | first frame (ms) | to exit (ms) | CPU to exit (ms) | "
+      "peak RSS (MiB) | frame / %s | CPU / %s | RSS / %s |\n",
+      baseline.c_str(), baseline.c_str(), baseline.c_str());
+  std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
   for (const Program& p : programs) {
     const double frame = Median(p.frame_ms);
+    const double cpu = Median(p.cpu_ms);
     const double rss = Median(p.rss_mib);
-    std::printf("| %s | %d | %.1f | %.1f | %.1f | %.3f | %.3f |\n", p.name.c_str(), runs, frame,
-                Median(p.exit_ms), rss, frame / base_frame, rss / base_rss);
+    std::printf("| %s | %d | %.1f | %.1f | %.1f | %.1f | %.3f | %.3f | %.3f |\n", p.name.c_str(),
+                runs, frame, Median(p.exit_ms), cpu, rss, frame / base_frame, cpu / base_cpu,
+                rss / base_rss);
   }
   return 0;
 }

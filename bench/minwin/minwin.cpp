@@ -9,7 +9,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/main_window.h"
+#include "ui/window_style.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
