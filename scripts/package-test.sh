@@ -21,6 +21,14 @@ if [ "$(id -u)" -ne 0 ]; then
     skip "installing a package needs root or password-less sudo"
   as_root=(sudo -n)
 fi
+# One package test at a time on a machine: a second one would install and remove the same
+# package under the first one's feet.
+exec 9>"${TMPDIR:-/tmp}/ostrel-package-test.lock"
+flock 9
+# Waits for another apt-get on the machine rather than failing at once.
+apt_as_root() {
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "$@"
+}
 package_status() { dpkg-query -W -f='${db:Status-Status}' ostrel 2>/dev/null || true; }
 # Someone's own installation of the program is not ours to replace or remove.
 case "$(package_status)" in
@@ -41,7 +49,7 @@ cleanup() {
   if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   if [ -n "$installed" ]; then
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q ostrel >/dev/null 2>&1
+    apt_as_root purge -y -q ostrel >/dev/null 2>&1
   fi
   rm -rf "$work"
 }
@@ -64,7 +72,7 @@ grep -v "running with root privileges" "$work/lintian.log" || true
 
 echo "== installing $(basename "$deb")"
 installed=yes
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" ||
+apt_as_root install -y -q "$deb" ||
   fail "apt-get could not install the package"
 [ "$(package_status)" = installed ] || fail "the package is not installed after apt-get install"
 dpkg-query -L ostrel >"$work/files"
@@ -112,7 +120,7 @@ wait "$xvfb_pid" 2>/dev/null || true
 xvfb_pid=""
 
 echo "== removing the package"
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q ostrel ||
+apt_as_root purge -y -q ostrel ||
   fail "apt-get could not remove the package"
 installed=""
 [ ! -e /usr/bin/ostrel ] || fail "/usr/bin/ostrel is still there after removal"
