@@ -38,6 +38,9 @@ class MainWindow final : public QWidget, public View {
   void SelectOption(Group group, int index) override;
   std::string DecimalSeparator() const override;
 
+  // What the handlers have stored, for tests that run the same actions without the window.
+  const CalcState& State() const { return state_; }
+
  private:
   void Build();
   // Each box's tooltip and accessible description: its quantity in the selected unit.
