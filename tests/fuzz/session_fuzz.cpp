@@ -213,6 +213,31 @@ const CalcButton kCalcButtons[] = {
 constexpr Mask kPresetWrites = Fields(F::RamDiameter);
 constexpr Mask kOptionWrites = 0;
 
+// What the sessions did, for the reliability figures: printed at exit when OSTREL_FUZZ_STATS is
+// set.
+struct Tally {
+  std::uint64_t inputs = 0;
+  std::uint64_t typed = 0;
+  std::uint64_t idle_clicks = 0;
+  std::uint64_t handlers = 0;
+  std::uint64_t faults[4] = {};  // by Fault
+};
+Tally tally;
+
+void PrintTally() {
+  std::fprintf(
+      stderr,
+      "session_fuzz tally: %llu sessions, %llu typing, %llu clicks that ran nothing, "
+      "%llu handler runs; faults: %llu type mismatch, %llu overflow, %llu division by "
+      "zero\n",
+      static_cast<unsigned long long>(tally.inputs), static_cast<unsigned long long>(tally.typed),
+      static_cast<unsigned long long>(tally.idle_clicks),
+      static_cast<unsigned long long>(tally.handlers),
+      static_cast<unsigned long long>(tally.faults[static_cast<int>(Fault::TypeMismatch)]),
+      static_cast<unsigned long long>(tally.faults[static_cast<int>(Fault::Overflow)]),
+      static_cast<unsigned long long>(tally.faults[static_cast<int>(Fault::DivisionByZero)]));
+}
+
 // One action's outcome, as the handler left it or as the steps give it.
 struct Outcome {
   Fault fault = Fault::None;
@@ -233,6 +258,7 @@ class Session {
   }
 
   void Type(Box box, const std::string& text) {
+    ++tally.typed;
     const CalcState before = state_;
     const auto texts = view_.Texts();
     view_.ClearLogs();
@@ -283,6 +309,7 @@ class Session {
     action_ = "option click";
     const int g = static_cast<int>(group);
     if (index >= ostrel::test_support::kGroupSize[g] || view_.Selected(group) == index) {
+      ++tally.idle_clicks;
       const CalcState before = state_;
       const auto texts = view_.Texts();
       view_.ClearLogs();
@@ -359,6 +386,8 @@ class Session {
     std::feraiseexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
     const Fault fault = run();
     view_.Report(fault == Fault::None || !view_.Reports().empty() ? Fault::None : fault);
+    ++tally.handlers;
+    ++tally.faults[static_cast<int>(fault)];
 
     const std::vector<Fault>& reports = view_.Reports();
     if (fault == Fault::None ? !reports.empty() : reports.size() != 1 || reports[0] != fault)
@@ -440,7 +469,13 @@ constexpr int kMaxActions = 64;
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  if (std::getenv("OSTREL_FUZZ_STATS")) std::atexit(PrintTally);
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  ++tally.inputs;
   Bytes in(data, size);
   const std::uint8_t head = in.Next();
   const char separator = (head & 1) ? ',' : '.';
