@@ -11,14 +11,15 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRect>
-#include <QSize>
 #include <QString>
 
 #include "present/box_labels.h"
@@ -79,7 +80,10 @@ QWidget* CreateWidget(const Control& c, QWidget* parent) {
 QIcon AppIcon() {
   QIcon icon;
   for (int side : {32, 48, 256}) {
-    icon.addFile(QStringLiteral(":/icons/ostrel-%1.png").arg(side), QSize(side, side));
+    // Read as PNG without guessing the format: a guess loads every image-format plugin first.
+    QImageReader reader(QStringLiteral(":/icons/ostrel-%1.png").arg(side), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
   }
   return icon;
 }
