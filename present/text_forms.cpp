@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 namespace ostrel {
 namespace {
@@ -17,16 +18,9 @@ struct Decimal {
   int exponent = 0;
 };
 
-// std::to_chars rounds the exact binary value and ignores the locale, unlike printf, whose
-// separator follows whatever locale the toolkit has set.
-template <typename T>
-Decimal Round(T v, int significant) {
-  char buf[64];
-  const auto [end, ec] =
-      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, significant - 1);
+// The digits and exponent of to_chars' scientific form, trailing zeros dropped.
+Decimal Parse(const char* p, const char* end) {
   Decimal d;
-  if (ec != std::errc()) return d;  // cannot happen: the buffer holds any such form
-  const char* p = buf;
   if (*p == '-') {
     d.negative = true;
     ++p;
@@ -42,6 +36,29 @@ Decimal Round(T v, int significant) {
   }
   while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
   return d;
+}
+
+// std::to_chars rounds the exact binary value and ignores the locale, unlike printf, whose
+// separator follows whatever locale the toolkit has set.
+template <typename T>
+Decimal Round(T v, int significant) {
+  char buf[64];
+  if constexpr (std::is_same_v<T, double>) {
+    // Where the shortest form that reads back as v has no more digits than asked, it is also v
+    // rounded to that many digits: neighbouring 15-digit decimals lie more than four units in
+    // the last place of a normal double apart. It is far cheaper than the exact expansion.
+    if (std::isnormal(v)) {
+      const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+      if (ec == std::errc()) {
+        Decimal shortest = Parse(buf, end);
+        if (static_cast<int>(shortest.digits.size()) <= significant) return shortest;
+      }
+    }
+  }
+  const auto [end, ec] =
+      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, significant - 1);
+  if (ec != std::errc()) return Decimal{};  // cannot happen: the buffer holds any such form
+  return Parse(buf, end);
 }
 
 std::string Format(const Decimal& d, int plain_limit, std::string_view separator) {
