@@ -3,7 +3,8 @@
 //    decimal (rounded once to the nearest float), or exactly one fault kind; every text of the
 //    documented syntax is read, nothing else is;
 //  - a float written as its box shows it: reads back within one unit of its 7th significant
-//    digit, and the same text with the other separator or a digit-grouping mark does not read.
+//    digit, and the same text with the other separator or a digit-grouping mark does not read;
+//  - a double written as its box shows it: the 15 significant digits that printf rounds to.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -148,15 +149,49 @@ void CheckRoundTrip(float v, char separator, unsigned char choice) {
   }
 }
 
+// DoubleText against the C library: its digits must be the 15 significant digits that printf
+// rounds to (two different 15-digit decimals never read as the same double, so comparing what
+// they read as compares the digits).
+void CheckDoubleText(double v, char separator) {
+  const std::string_view sep(&separator, 1);
+  const std::string text = ostrel::DoubleText(v, sep);
+  if (!std::isfinite(v)) {
+    if (ReadNumber(text, sep).fault == Fault::None)
+      Fail("the text of an infinity or NaN reads as a number", text, sep);
+    return;
+  }
+  std::string decimal = text;
+  for (char& c : decimal) {
+    if (c == separator) {
+      c = '.';
+    } else if (!IsDigit(c) && c != '-' && c != '+' && c != 'E') {
+      Fail("a written number holds a character outside its form", text, sep);
+    }
+  }
+  char expected[64];
+  std::snprintf(expected, sizeof expected, "%.14e", v);
+  const double read = std::strtod(decimal.c_str(), nullptr);
+  const double want = std::strtod(expected, nullptr);
+  if (std::memcmp(&read, &want, sizeof read) != 0 && !(read == 0 && want == 0))
+    Fail("DoubleText gives other digits than 15 significant ones", text, sep);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const char separator = (data[0] & 1) ? ',' : '.';
-  const bool round_trip = (data[0] & 2) != 0;
   const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-  if (!round_trip) {
+  if ((data[0] & 6) == 0) {
     CheckAnyText(rest, separator);
+    return 0;
+  }
+  if ((data[0] & 4) != 0) {
+    unsigned char bits[8] = {};
+    std::memcpy(bits, rest.data(), rest.size() < sizeof bits ? rest.size() : sizeof bits);
+    double v;
+    std::memcpy(&v, bits, sizeof v);
+    CheckDoubleText(v, separator);
     return 0;
   }
   unsigned char raw[5] = {0, 0, 0, 0, 0};
