@@ -10,12 +10,14 @@
 //  - the outcome is the one the documented steps give when run one by one on a copy (each input
 //    read as the reader reads it and divided by its unit factor, the section's procedure, the
 //    refresh), in fault, every field's bits, every box's text and the order of the writes.
+#include <array>
 #include <cfenv>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 

@@ -8,11 +8,11 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
-#include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QLocale>
@@ -43,7 +43,6 @@ using ostrel::Group;
 using ostrel::Handlers;
 using ostrel::kBoxCount;
 using ostrel::test_support::FakeView;
-using ostrel::ui::kNotInArray;
 using ostrel::ui::MainWindow;
 
 Q_DECLARE_METATYPE(QLocale)
