@@ -51,8 +51,6 @@ inline constexpr float kPressPresets[kPressPresetCount] = {
     431.8011f,  // "Rockland"
     370.0f,     // "Sumitomo at Dorvik"
 };
-inline constexpr const char* kPressPresetCaptions[kPressPresetCount] = {
-    "Big Blue", "Red, Blue, Green", "Rockland", "Sumitomo at Dorvik"};
 
 // cmdWhichPress_Click's store: the preset of button Index into RamDiameter; any other Index
 // stores nothing. Cannot fault.

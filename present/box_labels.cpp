@@ -22,13 +22,6 @@ static_assert(std::size(kVolumeUnitTexts) == std::size(kDistanceUnits));
 static_assert(std::size(kOilPressureUnitTexts) == std::size(kOilPressureUnits));
 static_assert(std::size(kForceUnitTexts) == std::size(kForceUnits));
 
-int FirstSelected(const View& view, Group group, std::size_t options) {
-  for (std::size_t i = 0; i < options; ++i) {
-    if (view.IsSelected(group, static_cast<int>(i))) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 template <std::size_t N>
 std::string Pick(const char* const (&texts)[N], int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
@@ -39,10 +32,9 @@ std::string Pick(const char* const (&texts)[N], int index) {
 
 UnitChoice SelectedUnits(const View& view) {
   UnitChoice units;
-  units.distance = FirstSelected(view, Group::optDistanceUnits, std::size(kDistanceUnits));
-  units.oil_pressure =
-      FirstSelected(view, Group::optOilPressureUnits, std::size(kOilPressureUnits));
-  units.force = FirstSelected(view, Group::optForceUnits, std::size(kForceUnits));
+  units.distance = FirstSelectedOption(view, Group::optDistanceUnits);
+  units.oil_pressure = FirstSelectedOption(view, Group::optOilPressureUnits);
+  units.force = FirstSelectedOption(view, Group::optForceUnits);
   return units;
 }
 

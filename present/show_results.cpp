@@ -107,15 +107,12 @@ struct Scales {
 template <std::size_t N>
 void ReadGroup(const View& view, Group group, const UnitOption (&options)[N], float& factor,
                std::int32_t& scale) {
-  for (std::size_t i = 0; i < N; ++i) {
-    const bool selected = view.IsSelected(group, static_cast<int>(i));
-    fp::Clear();
-    if (selected) {
-      factor = options[i].factor;
-      scale = options[i].scale;
-      return;
-    }
-  }
+  const int selected = FirstSelectedOption(view, group);
+  // The window's code may leave flags raised while it answers.
+  fp::Clear();
+  if (selected < 0 || static_cast<std::size_t>(selected) >= N) return;
+  factor = options[selected].factor;
+  scale = options[selected].scale;
 }
 
 // Rounds half to even; anything outside the 32-bit range, NaN included, is no integer. The range

@@ -25,6 +25,9 @@ inline constexpr UnitOption kOilPressureUnits[] = {
 inline constexpr UnitOption kForceUnits[] = {
     {"kN", 1.0f, 1}, {"Metric tons", 0.102f, 10}, {"US tons", static_cast<float>(0.2248 / 2), 10}};
 
+// The first selected option of a group in Index order, -1 where none of its options is.
+int FirstSelectedOption(const View& view, Group group);
+
 // optForceUnits_Click's store: ForceFactor for the clicked Index; any other Index stores nothing.
 void StoreForceFactor(CalcState& s, std::int16_t index);
 
