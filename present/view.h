@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/fault.h"
+
 // Ostrel's presentation layer.
 //
 // Data flow: a handler (handlers.h) reads a box through View, stores the number into
@@ -65,6 +67,15 @@ class View {
   // becomes the group's selection and the group's click handler runs with that Index before
   // this returns; selecting the selected option does nothing.
   virtual void SelectOption(Group group, int index) = 0;
+
+  // Selects from code as SelectOption does, but hands back the fault of the click handler that the
+  // selection ran (Fault::None where none ran or it succeeded) instead of reporting it, so that a
+  // sequence of selections can stop at the first fault and report it once. A view whose
+  // selections run no handler needs nothing more than the default.
+  virtual Fault SelectOptionForResult(Group group, int index) {
+    SelectOption(group, index);
+    return Fault::None;
+  }
 
   // The decimal separator of the user's number format (UTF-8), asked afresh at every use so
   // that a change of locale is never missed.

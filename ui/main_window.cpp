@@ -101,7 +101,12 @@ void MainWindow::Run(Handler handler, Args... args) {
   const Fault fault = (handlers_.*handler)(args...);
   // The selection may have changed even where the refresh faulted.
   DescribeBoxes();
-  if (fault != Fault::None) report_(fault);
+  if (captured_ != nullptr) {
+    if (*captured_ == Fault::None) *captured_ = fault;
+  } else if (fault != Fault::None) {
+    report_(fault);
+  }
+  emit Refreshed();
 }
 
 MainWindow::MainWindow() : MainWindow([this](Fault fault) { ShowFaultMessage(this, fault); }) {}
@@ -204,6 +209,14 @@ bool MainWindow::IsSelected(Group group, int index) const {
 void MainWindow::SelectOption(Group group, int index) {
   if (QAbstractButton* option = groups_[static_cast<int>(group)]->button(index))
     option->setChecked(true);
+}
+
+Fault MainWindow::SelectOptionForResult(Group group, int index) {
+  Fault fault = Fault::None;
+  captured_ = &fault;
+  SelectOption(group, index);
+  captured_ = nullptr;
+  return fault;
 }
 
 std::string MainWindow::DecimalSeparator() const {

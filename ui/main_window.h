@@ -36,10 +36,18 @@ class MainWindow final : public QWidget, public View {
   void SetBoxText(Box box, const std::string& text) override;
   bool IsSelected(Group group, int index) const override;
   void SelectOption(Group group, int index) override;
+  Fault SelectOptionForResult(Group group, int index) override;
   std::string DecimalSeparator() const override;
 
   // What the handlers have stored, for tests that run the same actions without the window.
   const CalcState& State() const { return state_; }
+  // The state itself, for what opens a design on the calculator.
+  CalcState& MutableState() { return state_; }
+
+ signals:
+  // After every handler run, faulted or not, once the boxes and their descriptions are up to
+  // date: what follows the calculator (the drawing, the calibration) redraws from here.
+  void Refreshed();
 
  private:
   void Build();
@@ -53,6 +61,8 @@ class MainWindow final : public QWidget, public View {
   CalcState state_;
   Handlers handlers_;
   FaultReport report_;
+  // While set, a handler's fault is kept here (the first one only) instead of being reported.
+  Fault* captured_ = nullptr;
   std::array<QLineEdit*, kBoxCount> boxes_{};
   std::array<QButtonGroup*, kGroupCount> groups_{};
 };
