@@ -5,9 +5,16 @@
 namespace ostrel {
 
 Fault All_Calc(CalcState& s) {
+  FaultSite unused;
+  return All_Calc(s, unused);
+}
+
+Fault All_Calc(CalcState& s, FaultSite& where) {
   // OuterCalc, HoleCalc and PaperCalc read what GasketCalc has just stored, so it goes first.
-  for (Fault (*procedure)(CalcState&) : {GasketCalc, OuterCalc, HoleCalc, TCCalc, PaperCalc}) {
-    if (const Fault f = procedure(s); f != Fault::None) return f;
+  using Procedure = Fault (*)(CalcState&, FaultSite&);
+  for (const Procedure procedure :
+       std::initializer_list<Procedure>{GasketCalc, OuterCalc, HoleCalc, TCCalc, PaperCalc}) {
+    if (const Fault f = procedure(s, where); f != Fault::None) return f;
   }
   return Fault::None;
 }

@@ -10,6 +10,16 @@
       return fault_;                                                                           \
   } while (false)
 
+// The same check for a procedure that tells where it failed: a fault also writes the given
+// FaultSite into where.
+#define OSTREL_CHECK_AT(where, ...)                                                              \
+  do {                                                                                           \
+    if (const ::ostrel::Fault fault_ = ::ostrel::fp::Check(); fault_ != ::ostrel::Fault::None) { \
+      (where) = __VA_ARGS__;                                                                     \
+      return fault_;                                                                             \
+    }                                                                                            \
+  } while (false)
+
 namespace ostrel {
 
 // The value of pi that every formula uses, a little short of the double nearest pi.

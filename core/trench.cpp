@@ -10,6 +10,14 @@ namespace {
 // The float nearest 0.9999; both ends of the guard include it.
 constexpr float kAcosLimit = 0.9999f;
 
+using S = CalcState;
+
+// The two angles' steps as TCCalc's checks report them; the angle between the vectors is part of
+// the angle it is taken for.
+constexpr FaultSite kSpread{&S::SpreadAngle, {&S::TCEdgePosition, &S::OEL}, &S::OEL};
+constexpr FaultSite kDepth{&S::RakeAngle, {&S::TCCentralDepth, &S::OEL}, &S::OEL};
+constexpr FaultSite kRake{&S::RakeAngle, {&S::TCCentralDepth, &S::TCEdgePosition, &S::OEL}};
+
 double Length(const float (&v)[3]) {
   const double x = v[0], y = v[1], z = v[2];
   return std::sqrt((x * x + y * y) + z * z);
@@ -44,9 +52,14 @@ Fault VecAngle(const CalcState& s, double& degrees) {
 }
 
 Fault TCCalc(CalcState& s) {
+  FaultSite unused;
+  return TCCalc(s, unused);
+}
+
+Fault TCCalc(CalcState& s, FaultSite& where) {
   fp::Clear();
   const float r = fp::Keep(static_cast<float>(double{s.TCEdgePosition} / s.OEL));
-  OSTREL_CHECK();
+  OSTREL_CHECK_AT(where, kSpread);
   const double rd = r;
 
   // The spread pair: VecB is VecA mirrored in the plane x = y.
@@ -56,34 +69,40 @@ Fault TCCalc(CalcState& s) {
   for (int i = 0; i < 6; ++i) {
     float& element = i < 3 ? s.VecA[i] : s.VecB[i - 3];
     element = static_cast<float>(spread[i]);
-    OSTREL_CHECK();
+    OSTREL_CHECK_AT(where, kSpread);
   }
 
   double degrees = 0;
-  if (const Fault f = VecAngle(s, degrees); f != Fault::None) return f;
+  if (const Fault f = VecAngle(s, degrees); f != Fault::None) {
+    where = kSpread;
+    return f;
+  }
   s.SpreadAngle = static_cast<float>(degrees);
-  OSTREL_CHECK();
+  OSTREL_CHECK_AT(where, kSpread);
 
   // Past the middle of the edge the spread keeps growing to 240 instead of folding back.
   if (!(r < 0.5f)) {
     s.SpreadAngle = static_cast<float>(360 - double{s.SpreadAngle});
-    OSTREL_CHECK();
+    OSTREL_CHECK_AT(where, kSpread);
   }
 
   const double face_distance = (double{s.OEL} * std::sqrt(6.0)) / 3;
   const float depth_fraction = fp::Keep(static_cast<float>(s.TCCentralDepth / face_distance));
-  OSTREL_CHECK();
+  OSTREL_CHECK_AT(where, kDepth);
 
   const double k = 1.0 / 6 - double{depth_fraction} / 3;
   const double rake[3] = {-rd / 2 - k, (1 - rd) / 2 - k, -k};
   for (int i = 0; i < 3; ++i) {
     s.VecB[i] = static_cast<float>(rake[i]);
-    OSTREL_CHECK();
+    OSTREL_CHECK_AT(where, kRake);
   }
 
-  if (const Fault f = VecAngle(s, degrees); f != Fault::None) return f;
+  if (const Fault f = VecAngle(s, degrees); f != Fault::None) {
+    where = kRake;
+    return f;
+  }
   s.RakeAngle = static_cast<float>(degrees);
-  OSTREL_CHECK();
+  OSTREL_CHECK_AT(where, kRake);
   return Fault::None;
 }
 
