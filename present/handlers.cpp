@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/calc.h"
+#include "core/fault_site.h"
 #include "core/fp_status.h"
 #include "present/input.h"
 #include "present/show_results.h"
@@ -21,38 +22,57 @@ struct Input {
 };
 
 // The typed number is in display units; the field holds internal units. A quotient beyond the
-// float range is stored as an infinity before the check reports it.
-Fault ReadInput(CalcState& s, View& view, const Input& input) {
+// float range is stored as an infinity before the check reports it. A fault names the box and
+// the text it read.
+Fault ReadInput(CalcState& s, View& view, const Input& input, FaultLocation& where) {
   const std::string text = view.BoxText(input.box);
   fp::Clear();
   const std::string separator = view.DecimalSeparator();
   fp::Clear();
   const ReadResult read = ReadNumber(text, separator);
-  if (read.fault != Fault::None) return read.fault;
-  fp::Clear();
-  s.*input.field = fp::Keep(static_cast<float>(double{read.value} / double{s.*input.factor}));
-  return fp::Check();
+  Fault fault = read.fault;
+  if (fault == Fault::None) {
+    fp::Clear();
+    s.*input.field = fp::Keep(static_cast<float>(double{read.value} / double{s.*input.factor}));
+    fault = fp::Check();
+  }
+  if (fault != Fault::None) {
+    where = FaultLocation{};
+    where.place = FaultPlace::Reading;
+    where.box = input.box;
+    where.text = text;
+  }
+  return fault;
 }
 
-using Procedure = Fault (*)(CalcState&);
+using Procedure = Fault (*)(CalcState&, FaultSite&);
 
 // A Calc button: its inputs in order, each read only once the one before succeeded, then its
 // section's procedure (none for the ram and oil group, whose results the refresh computes),
 // then the refresh.
-Fault CalcButton(CalcState& s, View& view, std::initializer_list<Input> inputs,
-                 Procedure procedure) {
+Fault CalcButton(CalcState& s, View& view, std::initializer_list<Input> inputs, Procedure procedure,
+                 FaultLocation& where) {
   for (const Input& input : inputs) {
-    if (const Fault f = ReadInput(s, view, input); f != Fault::None) return f;
+    if (const Fault f = ReadInput(s, view, input, where); f != Fault::None) return f;
   }
   if (procedure != nullptr) {
-    if (const Fault f = procedure(s); f != Fault::None) return f;
+    FaultSite site;
+    if (const Fault f = procedure(s, site); f != Fault::None) {
+      where = CalculationLocation(site, s);
+      return f;
+    }
   }
-  return ShowResults(s, view);
+  return ShowResults(s, view, where);
 }
 
 using S = CalcState;
 
 }  // namespace
+
+Fault Handlers::Finish(Fault fault, const FaultLocation& where) {
+  location_ = fault == Fault::None ? FaultLocation{} : where;
+  return fault;
+}
 
 Fault Handlers::Form_Load() {
   StoreStartupDesign(s_);
@@ -65,62 +85,86 @@ Fault Handlers::Form_Load() {
   view_.SelectOption(Group::optForceUnits, 2);
   fp::Clear();
   StoreStartupPress(s_);
-  if (const Fault f = All_Calc(s_); f != Fault::None) return f;
-  return ShowResults(s_, view_);
+  FaultLocation where;
+  FaultSite site;
+  if (const Fault f = All_Calc(s_, site); f != Fault::None) {
+    return Finish(f, CalculationLocation(site, s_));
+  }
+  const Fault f = ShowResults(s_, view_, where);
+  return Finish(f, where);
 }
 
 Fault Handlers::cmdCalc_Click() {
-  return CalcButton(
+  FaultLocation where;
+  const Fault f = CalcButton(
       s_, view_, {{Box::txtOEL, &S::OEL, &S::DistFactor}, {Box::txtTEL, &S::TEL, &S::DistFactor}},
-      GasketCalc);
+      GasketCalc, where);
+  return Finish(f, where);
 }
 
 Fault Handlers::cmdOuterCalc_Click() {
-  return CalcButton(s_, view_, {{Box::txtGasketWidth, &S::GasketWidth, &S::DistFactor}}, OuterCalc);
+  FaultLocation where;
+  const Fault f = CalcButton(s_, view_, {{Box::txtGasketWidth, &S::GasketWidth, &S::DistFactor}},
+                             OuterCalc, where);
+  return Finish(f, where);
 }
 
 Fault Handlers::cmdHole_Click() {
-  return CalcButton(s_, view_, {{Box::txtHoleDiameter, &S::HoleDiameter, &S::DistFactor}},
-                    HoleCalc);
+  FaultLocation where;
+  const Fault f = CalcButton(s_, view_, {{Box::txtHoleDiameter, &S::HoleDiameter, &S::DistFactor}},
+                             HoleCalc, where);
+  return Finish(f, where);
 }
 
 Fault Handlers::cmdTCCalc_Click() {
-  return CalcButton(s_, view_,
-                    {{Box::txtTCCentralDepth, &S::TCCentralDepth, &S::DistFactor},
-                     {Box::txtTCEdgePosition, &S::TCEdgePosition, &S::DistFactor}},
-                    TCCalc);
+  FaultLocation where;
+  const Fault f = CalcButton(s_, view_,
+                             {{Box::txtTCCentralDepth, &S::TCCentralDepth, &S::DistFactor},
+                              {Box::txtTCEdgePosition, &S::TCEdgePosition, &S::DistFactor}},
+                             TCCalc, where);
+  return Finish(f, where);
 }
 
 Fault Handlers::cmdPaperAndTape_Click() {
-  return CalcButton(s_, view_,
-                    {{Box::txtCubeSize, &S::CubeSize, &S::DistFactor},
-                     {Box::txtTapeThickness, &S::TapeThickness, &S::DistFactor}},
-                    PaperCalc);
+  FaultLocation where;
+  const Fault f = CalcButton(s_, view_,
+                             {{Box::txtCubeSize, &S::CubeSize, &S::DistFactor},
+                              {Box::txtTapeThickness, &S::TapeThickness, &S::DistFactor}},
+                             PaperCalc, where);
+  return Finish(f, where);
 }
 
 Fault Handlers::cmdRam_Click() {
-  return CalcButton(s_, view_,
-                    {{Box::txtRamDiameter, &S::RamDiameter, &S::DistFactor},
-                     {Box::txtOilPressure, &S::OilPressure, &S::OilFactor}},
-                    nullptr);
+  FaultLocation where;
+  const Fault f = CalcButton(s_, view_,
+                             {{Box::txtRamDiameter, &S::RamDiameter, &S::DistFactor},
+                              {Box::txtOilPressure, &S::OilPressure, &S::OilFactor}},
+                             nullptr, where);
+  return Finish(f, where);
 }
 
 Fault Handlers::cmdWhichPress_Click(std::int16_t index) {
   StorePressPreset(s_, index);
-  return ShowResults(s_, view_);
+  return Refresh();
 }
 
 Fault Handlers::optDistanceUnits_Click(std::int16_t) {
-  return ShowResults(s_, view_);
+  return Refresh();
 }
 
 Fault Handlers::optOilPressureUnits_Click(std::int16_t) {
-  return ShowResults(s_, view_);
+  return Refresh();
 }
 
 Fault Handlers::optForceUnits_Click(std::int16_t index) {
   StoreForceFactor(s_, index);
-  return ShowResults(s_, view_);
+  return Refresh();
+}
+
+Fault Handlers::Refresh() {
+  FaultLocation where;
+  const Fault f = ShowResults(s_, view_, where);
+  return Finish(f, where);
 }
 
 }  // namespace ostrel

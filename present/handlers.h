@@ -4,13 +4,15 @@
 
 #include "core/calc_state.h"
 #include "core/fault.h"
+#include "present/fault_location.h"
 #include "present/view.h"
 
 namespace ostrel {
 
 // Every user action of the window, as plain C++. Each handler reads its boxes through the view,
 // stores into CalcState, runs its procedure and ends with ShowResults; the first fault abandons
-// the rest and is returned for the window to report once.
+// the rest and is returned for the window to report once, and where it was found is kept for
+// the report to say.
 class Handlers final {
  public:
   Handlers(CalcState& state, View& view) : s_(state), view_(view) {}
@@ -30,9 +32,18 @@ class Handlers final {
   Fault optOilPressureUnits_Click(std::int16_t index);
   Fault optForceUnits_Click(std::int16_t index);
 
+  // Where the fault of the last handler run was found; FaultPlace::None after a run without one.
+  const FaultLocation& LastFaultLocation() const { return location_; }
+
  private:
+  // Ends a handler run: keeps where its fault was found, or forgets the place of an earlier one.
+  Fault Finish(Fault fault, const FaultLocation& where);
+  // ShowResults alone, for the handlers that store no typed input.
+  Fault Refresh();
+
   CalcState& s_;
   View& view_;
+  FaultLocation location_;
 };
 
 }  // namespace ostrel

@@ -8,6 +8,7 @@
 
 #include "core/calc.h"
 #include "core/fp_status.h"
+#include "present/box_labels.h"
 #include "present/text_forms.h"
 #include "present/units.h"
 
@@ -103,16 +104,17 @@ struct Scales {
 };
 
 // The first selected option in Index order stores its factor and sets the scale; with none
-// selected both stay as they were.
+// selected both stay as they were. Returns the option read, -1 for none.
 template <std::size_t N>
-void ReadGroup(const View& view, Group group, const UnitOption (&options)[N], float& factor,
-               std::int32_t& scale) {
+int ReadGroup(const View& view, Group group, const UnitOption (&options)[N], float& factor,
+              std::int32_t& scale) {
   const int selected = FirstSelectedOption(view, group);
   // The window's code may leave flags raised while it answers.
   fp::Clear();
-  if (selected < 0 || static_cast<std::size_t>(selected) >= N) return;
+  if (selected < 0 || static_cast<std::size_t>(selected) >= N) return -1;
   factor = options[selected].factor;
   scale = options[selected].scale;
+  return selected;
 }
 
 // Rounds half to even; anything outside the 32-bit range, NaN included, is no integer. The range
@@ -207,27 +209,58 @@ BoxValue Render(const BoxRow& row, const CalcState& s, const Scales& scales,
 }  // namespace
 
 Fault ShowResults(CalcState& s, View& view) {
+  FaultLocation unused;
+  return ShowResults(s, view, unused);
+}
+
+Fault ShowResults(CalcState& s, View& view, FaultLocation& where) {
   fp::Clear();
   Scales scales;
-  ReadGroup(view, Group::optForceUnits, kForceUnits, s.ForceFactor, scales.force);
-  ReadGroup(view, Group::optOilPressureUnits, kOilPressureUnits, s.OilFactor, scales.oil_pressure);
-  ReadGroup(view, Group::optDistanceUnits, kDistanceUnits, s.DistFactor, scales.distance);
+  UnitChoice units;
+  units.force = ReadGroup(view, Group::optForceUnits, kForceUnits, s.ForceFactor, scales.force);
+  units.oil_pressure = ReadGroup(view, Group::optOilPressureUnits, kOilPressureUnits, s.OilFactor,
+                                 scales.oil_pressure);
+  units.distance =
+      ReadGroup(view, Group::optDistanceUnits, kDistanceUnits, s.DistFactor, scales.distance);
   const std::string separator = view.DecimalSeparator();
   fp::Clear();
 
   for (const BoxRow& row : kRows) {
     BoxValue value = Render(row, s, scales, separator);
-    if (value.fault != Fault::None) return value.fault;
+    if (value.fault != Fault::None) {
+      where = FaultLocation{};
+      where.place = FaultPlace::Display;
+      where.box = row.box;
+      where.value = double{s.*row.field} * FactorOf(row.factor, s);
+      where.units = units;
+      return value.fault;
+    }
     view.SetBoxText(row.box, value.text);
     fp::Clear();
 
+    FaultSite site;
+    Fault step = Fault::None;
     if (row.box == kBeforeForceStep) {
-      if (const Fault f = ForceStep(s); f != Fault::None) return f;
+      step = ForceStep(s, site);
     } else if (row.box == kBeforePressureStep) {
-      if (const Fault f = PressureStep(s); f != Fault::None) return f;
+      step = PressureStep(s, site);
+    }
+    if (step != Fault::None) {
+      where = CalculationLocation(site, s);
+      return step;
     }
   }
   return Fault::None;
+}
+
+bool BoxOfField(Field field, Box& box) {
+  for (const BoxRow& row : kRows) {
+    if (row.field == field) {
+      box = row.box;
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace ostrel

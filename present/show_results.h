@@ -2,6 +2,8 @@
 
 #include "core/calc_state.h"
 #include "core/fault.h"
+#include "core/fault_site.h"
+#include "present/fault_location.h"
 #include "present/view.h"
 
 namespace ostrel {
@@ -11,5 +13,13 @@ namespace ostrel {
 // after txtForce. Stops at the first fault: boxes written before it keep their new text, the
 // faulting box and later ones their old text.
 [[nodiscard]] Fault ShowResults(CalcState& s, View& view);
+
+// The same refresh, writing the same boxes and returning the same fault, which also says where
+// it stopped: the box it could not write (Display) or the press step that failed (Calculation).
+// where is written only on a fault.
+[[nodiscard]] Fault ShowResults(CalcState& s, View& view, FaultLocation& where);
+
+// The box that shows a field; false for a field no box shows (the unit factors).
+bool BoxOfField(Field field, Box& box);
 
 }  // namespace ostrel

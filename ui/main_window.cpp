@@ -23,7 +23,9 @@
 #include <QString>
 
 #include "present/box_labels.h"
+#include "present/fault_detail.h"
 #include "ui/controls.h"
+#include "ui/fault_message.h"
 
 namespace ostrel::ui {
 namespace {
@@ -109,7 +111,14 @@ void MainWindow::Run(Handler handler, Args... args) {
   emit Refreshed();
 }
 
-MainWindow::MainWindow() : MainWindow([this](Fault fault) { ShowFaultMessage(this, fault); }) {}
+MainWindow::MainWindow() : MainWindow([this](Fault fault) { ReportFault(fault); }) {}
+
+void MainWindow::ReportFault(Fault fault) {
+  const FaultDetail detail =
+      DescribeFault(fault, handlers_.LastFaultLocation(), DecimalSeparator());
+  ShowFaultReport(this, fault, detail,
+                  detail.has_focus ? boxes_[static_cast<int>(detail.focus)] : nullptr);
+}
 
 MainWindow::MainWindow(FaultReport report) : handlers_(state_, *this), report_(std::move(report)) {
   setObjectName(QStringLiteral("frmMain"));

@@ -53,6 +53,8 @@ class MainWindow final : public QWidget, public View {
   void Build();
   // Each box's tooltip and accessible description: its quantity in the selected unit.
   void DescribeBoxes();
+  // The default report: the fault with where the handlers found it, then the box to change.
+  void ReportFault(Fault fault);
   template <typename Handler, typename... Args>
   void Run(Handler handler, Args... args);
 
