@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 
@@ -40,37 +41,29 @@ const Control& Row(const QString& name) {
 // What the message box showed, read while it is open; it is then closed with OK.
 struct Report {
   int count = 0;
-  QString title;
-  QString text;
-  QString informative;
+  QString title, text, informative;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   int buttons = 0;
   bool plain = false;
 };
 
-class ReportReader {
- public:
-  explicit ReportReader(Report& report) {
-    timer_.setInterval(10);
-    QObject::connect(&timer_, &QTimer::timeout, [&report] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      ++report.count;
-      report.title = box->windowTitle();
-      report.text = box->text();
-      report.informative = box->informativeText();
-      report.icon = box->icon();
-      report.buttons = static_cast<int>(box->buttons().size());
-      auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
-      report.plain = label != nullptr && label->textFormat() == Qt::PlainText;
-      box->button(QMessageBox::Ok)->click();
-    });
-    timer_.start();
-  }
-
- private:
-  QTimer timer_;
-};
+void ReadReports(QTimer& timer, Report& report) {
+  timer.setInterval(10);
+  QObject::connect(&timer, &QTimer::timeout, [&report] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    ++report.count;
+    report.title = box->windowTitle();
+    report.text = box->text();
+    report.informative = box->informativeText();
+    report.icon = box->icon();
+    report.buttons = static_cast<int>(box->buttons().size());
+    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+    report.plain = label != nullptr && label->textFormat() == Qt::PlainText;
+    box->button(QMessageBox::Ok)->click();
+  });
+  timer.start();
+}
 
 }  // namespace
 
@@ -83,50 +76,28 @@ class FaultReportTest : public QObject {
     ostrel::ui::UseWindowStyle();
   }
 
+  // Each row: the box typed into, the text, the button, the box to change, the detail.
   void reportSaysWhereAndFocuses_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("informative");
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("unreadable") << "txtOEL"
-                                << "abc"
-                                << "cmdCalc"
-                                << "Octahedron edge length (OEL): \"abc\" is not a number. Use a "
-                                   "number such as 14 or 2.5."
-                                << "txtOEL";
+    QTest::addColumn<QStringList>("row");
+    QTest::newRow("unreadable") << QStringList{
+        "txtOEL", "abc", "cmdCalc", "txtOEL",
+        "Octahedron edge length (OEL): \"abc\" is not a number. Use a number such as 14 or 2.5."};
     QTest::newRow("markup shown as typed")
-        << "txtCubeSize"
-        << "<b>1</b>"
-        << "cmdPaperAndTape"
-        << "Cube size: \"<b>1</b>\" is not a number. Use a number such as 14 or 2.5."
-        << "txtCubeSize";
-    QTest::newRow("division by zero") << "txtTEL"
-                                      << "0"
-                                      << "cmdCalc"
-                                      << "While computing Theoretical pressure: Truncation edge "
-                                         "length (TEL) is 0. Change it in section 1."
-                                      << "txtTEL";
-    QTest::newRow("overflow") << "txtHoleDiameter"
-                              << "1e20"
-                              << "cmdHole"
-                              << "While computing Hole volume. Change an input of section 3."
-                              << "txtHoleDiameter";
-    QTest::newRow("beyond its box") << "txtHoleDiameter"
-                                    << "1e5"
-                                    << "cmdHole"
-                                    << QString::fromUtf8(
-                                           "Hole volume: 8.98e+10 mm\u00b3 is more than the box "
-                                           "can show. Change an input of section 3.")
-                                    << "txtHoleDiameter";
+        << QStringList{"txtCubeSize", "<b>1</b>", "cmdPaperAndTape", "txtCubeSize",
+                       "Cube size: \"<b>1</b>\" is not a number. Use a number such as 14 or 2.5."};
+    QTest::newRow("division by zero") << QStringList{
+        "txtTEL", "0", "cmdCalc", "txtTEL",
+        "While computing Theoretical pressure: Truncation edge length (TEL) is 0. Change it in "
+        "section 1."};
+    QTest::newRow("beyond its box") << QStringList{
+        "txtHoleDiameter", "1e5", "cmdHole", "txtHoleDiameter",
+        QString::fromUtf8("Hole volume: 8.98e+10 mm\u00b3 is more than the box can show. Change "
+                          "an input of section 3.")};
   }
 
   void reportSaysWhereAndFocuses() {
-    QFETCH(QString, box);
-    QFETCH(QString, typed);
-    QFETCH(QString, button);
-    QFETCH(QString, informative);
-    QFETCH(QString, focus);
+    QFETCH(QStringList, row);
+    const QString &box = row[0], &typed = row[1], &button = row[2], &focus = row[3];
 
     MainWindow window;
     window.show();
@@ -142,10 +113,10 @@ class FaultReportTest : public QObject {
     typedBox->setText(typed);
     view.SetBoxText(Row(box).box, typed.toStdString());
     Report report;
-    {
-      ReportReader reader(report);
-      QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-    }
+    QTimer timer;
+    ReadReports(timer, report);
+    QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+    timer.stop();
     const Fault expected = (handlers.*Row(button).click)();
 
     QCOMPARE(report.count, 1);
@@ -153,7 +124,7 @@ class FaultReportTest : public QObject {
     QCOMPARE(report.text, QString::fromUtf8(ostrel::FaultText(expected)));
     QCOMPARE(report.icon, QMessageBox::Critical);
     QCOMPARE(report.buttons, 1);
-    QCOMPARE(report.informative, informative);
+    QCOMPARE(report.informative, row[4]);
     QVERIFY(report.plain);
     // Telling where changed nothing that was stored or shown.
     QCOMPARE(std::memcmp(&window.State(), &state, sizeof(CalcState)), 0);
@@ -177,7 +148,8 @@ class FaultReportTest : public QObject {
     auto* diameter = window.findChild<QLineEdit*>(QStringLiteral("txtHoleDiameter"));
     auto* calc = window.findChild<QPushButton*>(QStringLiteral("cmdHole"));
     Report report;
-    ReportReader reader(report);
+    QTimer timer;
+    ReadReports(timer, report);
     diameter->setText(QStringLiteral("1e5"));
     QTest::mouseClick(calc, Qt::LeftButton);
     QCOMPARE(report.count, 1);
