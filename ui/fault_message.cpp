@@ -2,6 +2,9 @@
 // Copyright (C) 2026 The Ostrel developers
 #include "ui/fault_message.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,8 +21,14 @@ void ShowFaultReport(QWidget* parent, Fault fault, const FaultDetail& detail, QL
     // The detail quotes what the user typed, which must show as typed, never as markup.
     label->setTextFormat(Qt::PlainText);
     // The box is as wide as its short kind of fault, which would wrap the detail after every few
-    // words; a line of about 45 characters keeps it to three or four lines.
-    label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 45);
+    // words; a line of about 45 characters keeps it to three or four lines. A quoted text without
+    // blanks cannot wrap, so the line is never narrower than the widest word.
+    const QFontMetrics metrics = label->fontMetrics();
+    int width = metrics.averageCharWidth() * 45;
+    for (const QString& word : box.informativeText().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+      width = std::max(width, metrics.horizontalAdvance(word));
+    }
+    label->setMinimumWidth(width);
   }
   box.exec();
   if (change != nullptr) {
