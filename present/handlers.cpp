@@ -69,8 +69,8 @@ using S = CalcState;
 
 }  // namespace
 
-Fault Handlers::Finish(Fault fault, const FaultLocation& where) {
-  location_ = fault == Fault::None ? FaultLocation{} : where;
+Fault Handlers::Finish(Fault fault) {
+  if (fault == Fault::None) location_ = FaultLocation{};
   return fault;
 }
 
@@ -85,62 +85,49 @@ Fault Handlers::Form_Load() {
   view_.SelectOption(Group::optForceUnits, 2);
   fp::Clear();
   StoreStartupPress(s_);
-  FaultLocation where;
   FaultSite site;
   if (const Fault f = All_Calc(s_, site); f != Fault::None) {
-    return Finish(f, CalculationLocation(site, s_));
+    location_ = CalculationLocation(site, s_);
+    return f;
   }
-  const Fault f = ShowResults(s_, view_, where);
-  return Finish(f, where);
+  return Finish(ShowResults(s_, view_, location_));
 }
 
 Fault Handlers::cmdCalc_Click() {
-  FaultLocation where;
-  const Fault f = CalcButton(
+  return Finish(CalcButton(
       s_, view_, {{Box::txtOEL, &S::OEL, &S::DistFactor}, {Box::txtTEL, &S::TEL, &S::DistFactor}},
-      GasketCalc, where);
-  return Finish(f, where);
+      GasketCalc, location_));
 }
 
 Fault Handlers::cmdOuterCalc_Click() {
-  FaultLocation where;
-  const Fault f = CalcButton(s_, view_, {{Box::txtGasketWidth, &S::GasketWidth, &S::DistFactor}},
-                             OuterCalc, where);
-  return Finish(f, where);
+  return Finish(CalcButton(s_, view_, {{Box::txtGasketWidth, &S::GasketWidth, &S::DistFactor}},
+                           OuterCalc, location_));
 }
 
 Fault Handlers::cmdHole_Click() {
-  FaultLocation where;
-  const Fault f = CalcButton(s_, view_, {{Box::txtHoleDiameter, &S::HoleDiameter, &S::DistFactor}},
-                             HoleCalc, where);
-  return Finish(f, where);
+  return Finish(CalcButton(s_, view_, {{Box::txtHoleDiameter, &S::HoleDiameter, &S::DistFactor}},
+                           HoleCalc, location_));
 }
 
 Fault Handlers::cmdTCCalc_Click() {
-  FaultLocation where;
-  const Fault f = CalcButton(s_, view_,
-                             {{Box::txtTCCentralDepth, &S::TCCentralDepth, &S::DistFactor},
-                              {Box::txtTCEdgePosition, &S::TCEdgePosition, &S::DistFactor}},
-                             TCCalc, where);
-  return Finish(f, where);
+  return Finish(CalcButton(s_, view_,
+                           {{Box::txtTCCentralDepth, &S::TCCentralDepth, &S::DistFactor},
+                            {Box::txtTCEdgePosition, &S::TCEdgePosition, &S::DistFactor}},
+                           TCCalc, location_));
 }
 
 Fault Handlers::cmdPaperAndTape_Click() {
-  FaultLocation where;
-  const Fault f = CalcButton(s_, view_,
-                             {{Box::txtCubeSize, &S::CubeSize, &S::DistFactor},
-                              {Box::txtTapeThickness, &S::TapeThickness, &S::DistFactor}},
-                             PaperCalc, where);
-  return Finish(f, where);
+  return Finish(CalcButton(s_, view_,
+                           {{Box::txtCubeSize, &S::CubeSize, &S::DistFactor},
+                            {Box::txtTapeThickness, &S::TapeThickness, &S::DistFactor}},
+                           PaperCalc, location_));
 }
 
 Fault Handlers::cmdRam_Click() {
-  FaultLocation where;
-  const Fault f = CalcButton(s_, view_,
-                             {{Box::txtRamDiameter, &S::RamDiameter, &S::DistFactor},
-                              {Box::txtOilPressure, &S::OilPressure, &S::OilFactor}},
-                             nullptr, where);
-  return Finish(f, where);
+  return Finish(CalcButton(s_, view_,
+                           {{Box::txtRamDiameter, &S::RamDiameter, &S::DistFactor},
+                            {Box::txtOilPressure, &S::OilPressure, &S::OilFactor}},
+                           nullptr, location_));
 }
 
 Fault Handlers::cmdWhichPress_Click(std::int16_t index) {
@@ -162,9 +149,7 @@ Fault Handlers::optForceUnits_Click(std::int16_t index) {
 }
 
 Fault Handlers::Refresh() {
-  FaultLocation where;
-  const Fault f = ShowResults(s_, view_, where);
-  return Finish(f, where);
+  return Finish(ShowResults(s_, view_, location_));
 }
 
 }  // namespace ostrel

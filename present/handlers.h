@@ -36,8 +36,9 @@ class Handlers final {
   const FaultLocation& LastFaultLocation() const { return location_; }
 
  private:
-  // Ends a handler run: keeps where its fault was found, or forgets the place of an earlier one.
-  Fault Finish(Fault fault, const FaultLocation& where);
+  // Ends a handler run: a fault has written its place into location_ where it was found; a run
+  // without one forgets the place of an earlier fault.
+  Fault Finish(Fault fault);
   // ShowResults alone, for the handlers that store no typed input.
   Fault Refresh();
 

@@ -238,16 +238,13 @@ Fault ShowResults(CalcState& s, View& view, FaultLocation& where) {
     view.SetBoxText(row.box, value.text);
     fp::Clear();
 
-    FaultSite site;
-    Fault step = Fault::None;
-    if (row.box == kBeforeForceStep) {
-      step = ForceStep(s, site);
-    } else if (row.box == kBeforePressureStep) {
-      step = PressureStep(s, site);
-    }
-    if (step != Fault::None) {
-      where = CalculationLocation(site, s);
-      return step;
+    if (row.box == kBeforeForceStep || row.box == kBeforePressureStep) {
+      FaultSite site;
+      const Fault f = row.box == kBeforeForceStep ? ForceStep(s, site) : PressureStep(s, site);
+      if (f != Fault::None) {
+        where = CalculationLocation(site, s);
+        return f;
+      }
     }
   }
   return Fault::None;
