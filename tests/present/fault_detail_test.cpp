@@ -122,12 +122,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "While computing Spread angle: Octahedron edge length (OEL) is 0. Change it in "
                     "section 1.",
                     ".", false, true},
-        // 0 / 0 is an invalid operation, reported as "Overflow"; the zero divisor is still named.
-        HandlerCase{"TCCalcZeroOverZero", Box::txtTCEdgePosition, "0", &H::cmdTCCalc_Click,
-                    Fault::Overflow, Box::txtOEL,
-                    "While computing Spread angle: Octahedron edge length (OEL) is 0. Change it in "
-                    "section 1.",
-                    ".", false, true},
         HandlerCase{"PaperCalcOverflow", Box::txtCubeSize, "3e38", &H::cmdPaperAndTape_Click,
                     Fault::Overflow, Box::txtCubeSize,
                     "While computing Paper width. Change an input of section 5."},
