@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,9 +92,7 @@ QIcon AppIcon() {
 }  // namespace
 
 void ShowFaultMessage(QWidget* parent, Fault fault) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Ostrel"),
-                  QString::fromUtf8(FaultText(fault)), QMessageBox::Ok, parent);
-  box.exec();
+  ShowFaultReport(parent, fault, FaultDetail{}, nullptr);
 }
 
 template <typename Handler, typename... Args>

@@ -17,7 +17,7 @@ class QLineEdit;
 
 namespace ostrel::ui {
 
-// The default fault report: a modal message box titled "Ostrel" that names the fault.
+// A fault report without its detail: a modal message box titled "Ostrel" that names the fault.
 void ShowFaultMessage(QWidget* parent, Fault fault);
 
 // frmMain: the one window. It owns the calculation state and the handlers, builds its controls
