@@ -43,13 +43,19 @@ bool IsUtf8(const std::string& text) {
   return !decoder.hasError();
 }
 
-// A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped.
+// A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped, and
+// U+FEFF too, which Qt's reader drops where it starts a string, taking it for a byte-order mark.
 void AppendString(QByteArray& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
+  static constexpr std::string_view kZeroWidthNoBreakSpace = "\xEF\xBB\xBF";
   out += '"';
-  for (const char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
+    if (text.compare(i, kZeroWidthNoBreakSpace.size(), kZeroWidthNoBreakSpace) == 0) {
+      out += "\\ufeff";
+      i += kZeroWidthNoBreakSpace.size() - 1;
+    } else if (c == '"' || c == '\\') {
       out += '\\';
       out += c;
     } else if (c == '\n') {

@@ -248,6 +248,7 @@ TEST(DesignFileWrite, RoundTripsBitForBit) {
            {{-0.0f, kMax, "Bi I\u2013II \u00e9 \u65e5\u672c"},
             {1e-45f, -1.5f, "quote \" backslash \\ tab \t line\n nul " + std::string(1, '\0')},
             {7.0f, 8.0f, ""},
+            {1.0f, 2.0f, "\xEF\xBB\xBF leading U+FEFF, no byte-order mark here"},
             {9.0f, 10.0f, long_label}}),
   };
   for (const Design& d : designs) {
