@@ -10,32 +10,16 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <iterator>
 #include <system_error>
 
 #include "design/exact_text.h"
 #include "file/design_file.h"
 #include "file/json_numbers.h"
 #include "file/message_text.h"
-#include "present/units.h"
+#include "file/unit_keys.h"
 
 namespace ostrel::file {
 namespace {
-
-// A unit group as the file names it, with the captions of its options in Index order.
-struct UnitKey {
-  const char* key;
-  const UnitOption* options;
-  int count;
-  int DesignUnits::*index;
-};
-
-const UnitKey kUnitKeys[] = {
-    {"length", kDistanceUnits, static_cast<int>(std::size(kDistanceUnits)), &DesignUnits::length},
-    {"oilPressure", kOilPressureUnits, static_cast<int>(std::size(kOilPressureUnits)),
-     &DesignUnits::oil_pressure},
-    {"force", kForceUnits, static_cast<int>(std::size(kForceUnits)), &DesignUnits::force},
-};
 
 // What a JSON value is, for a message that says what was found instead.
 QString KindOf(const QJsonValue& v) {
@@ -84,10 +68,10 @@ class DocumentReader {
     if (QString p = ReadUnits(units, design.units); !p.isEmpty()) return p;
     QJsonObject inputs;
     if (QString p = Section(root, "design", inputs); !p.isEmpty()) return p;
+    const QString section = Quoted("design");
     for (int i = 0; i < kDesignInputCount; ++i) {
-      const char* key = kDesignInputs[i].key;
-      const QString design_section = Quoted("design");
-      if (QString p = ReadFloat(inputs, key, design_section, design.inputs[i]); !p.isEmpty())
+      if (QString p = ReadFloat(inputs, kDesignInputs[i].key, section, design.inputs[i]);
+          !p.isEmpty())
         return p;
     }
     return ReadCalibration(root.value(QLatin1String("calibration")), design.calibration);
@@ -276,8 +260,9 @@ DesignRead ParseDesign(const QByteArray& bytes, const QString& file_name) {
       return Refused(file_name, SyntaxError(text, numbers.bad_offset, "a malformed number"));
     // Qt takes only an object or an array as a document: say so of a lone value rather than
     // calling it a syntax error.
-    QJsonParseError wrapped;
-    QJsonDocument::fromJson('[' + numbers.json + ']', &wrapped);
+    const auto first = std::find_if_not(text.cbegin(), text.cend(), IsJsonBlank);
+    QJsonParseError wrapped{0, QJsonParseError::IllegalValue};
+    if (*first != '{' && *first != '[') QJsonDocument::fromJson('[' + numbers.json + ']', &wrapped);
     if (wrapped.error == QJsonParseError::NoError)
       return Refused(file_name, QStringLiteral("its JSON is a single value, not an object"));
     return Refused(file_name, SyntaxError(text, offset, error.errorString()));

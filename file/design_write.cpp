@@ -6,31 +6,15 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #include "design/exact_text.h"
 #include "file/design_file.h"
 #include "file/message_text.h"
+#include "file/unit_keys.h"
 #include "present/box_labels.h"
-#include "present/units.h"
 
 namespace ostrel::file {
 namespace {
-
-// The unit groups in the order the file lists them, with their captions by option Index.
-struct UnitGroup {
-  const char* key;
-  const UnitOption* options;
-  int count;
-  int DesignUnits::*index;
-};
-
-const UnitGroup kUnitGroups[] = {
-    {"length", kDistanceUnits, static_cast<int>(std::size(kDistanceUnits)), &DesignUnits::length},
-    {"oilPressure", kOilPressureUnits, static_cast<int>(std::size(kOilPressureUnits)),
-     &DesignUnits::oil_pressure},
-    {"force", kForceUnits, static_cast<int>(std::size(kForceUnits)), &DesignUnits::force},
-};
 
 QString NotFinite(float v) {
   if (std::isnan(v)) return QStringLiteral("is not a number");
@@ -87,7 +71,7 @@ QString UnsavableReason(const Design& design) {
         .arg(QLatin1String(LabelOf(kDesignInputs[i].box).quantity),
              QLatin1String(kDesignInputs[i].key), NotFinite(v));
   }
-  for (const UnitGroup& group : kUnitGroups) {
+  for (const UnitKey& group : kUnitKeys) {
     const int index = design.units.*group.index;
     if (index < 0 || index >= group.count)
       return QStringLiteral("the %1 unit (option %2) is not one of the options")
@@ -108,8 +92,7 @@ QString UnsavableReason(const Design& design) {
       return QStringLiteral("the pressure of %1 %2").arg(name, NotFinite(p.pressure));
     if (!IsUtf8(p.label))
       return QStringLiteral("the label of %1 is not valid UTF-8 text").arg(name);
-    if (const qsizetype n = CharacterCount(QString::fromStdString(p.label));
-        n > kMaxLabelCharacters)
+    if (const qsizetype n = CharacterCount(std::string_view(p.label)); n > kMaxLabelCharacters)
       return QStringLiteral("the label of %1 has %2 characters, more than %3")
           .arg(name)
           .arg(n)
@@ -124,8 +107,8 @@ QByteArray DesignJson(const Design& design) {
   out += "{\n  \"format\": ";
   AppendString(out, kFormatName);
   out += ",\n  \"version\": " + QByteArray::number(kFormatVersion) + ",\n  \"units\": { ";
-  for (const UnitGroup& group : kUnitGroups) {
-    if (&group != kUnitGroups) out += ", ";
+  for (const UnitKey& group : kUnitKeys) {
+    if (&group != kUnitKeys) out += ", ";
     AppendString(out, group.key);
     out += ": ";
     const int index = design.units.*group.index;

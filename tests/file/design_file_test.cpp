@@ -293,6 +293,7 @@ TEST(DesignFileWrite, UnsavableDesignsNameTheCulprit) {
       {{{1, -inf, "a"}}, "the pressure of calibration point 1 is infinite"},
       {{{1, 2, "\xff"}}, "the label of calibration point 1 is not valid UTF-8"},
       {{{1, 2, std::string(201, 'x')}}, "has 201 characters, more than 200"},
+      {{{1, 2, "\xEF\xBB\xBF" + std::string(200, 'x')}}, "has 201 characters"},
       {std::vector<CalibrationPoint>(1001), "has 1001 points"},
   };
   for (const auto& [points, reason] : calibrations) {
