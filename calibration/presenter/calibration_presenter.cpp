@@ -242,6 +242,7 @@ void CalibrationPresenter::Render() {
     return Form(Scaled(kn, *force_unit, separator_)) + " " + unit_text;
   };
   screen.force_header = force_unit ? "Force (" + unit_text + ")" : "Force";
+  screen.force_unit = unit_text;
 
   const CurveResult result = MakeCurve(ordered);
   const std::vector<int> breaking = PointsInProblems(result.problems);

@@ -62,6 +62,7 @@ struct CalibrationPlotData {
 
 struct CalibrationScreen {
   std::string force_header;  // "Force (US tons)"
+  std::string force_unit;    // "US tons"; empty where no force unit is selected
   std::vector<CalibrationRowTexts> rows;
   std::string status;         // what breaks the curve's rules, or that there is no calibration yet
   std::string current_force;  // "1000 US tons"
