@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/command_line.h"
+#include "ui/calibration_menu.h"
 #include "ui/document_window.h"
 #include "ui/window_style.h"
 
@@ -39,6 +40,7 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName(QStringLiteral(OSTREL_APP_ID));
   ostrel::ui::UseWindowStyle();
   ostrel::ui::DocumentWindow window;
+  ostrel::ui::AddPressureCalibration(window);
   window.show();
   // Opened as File > Open opens it, once the window is up to show any report over it.
   if (!command.file.isEmpty())
