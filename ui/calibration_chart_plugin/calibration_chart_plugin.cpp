@@ -56,77 +56,83 @@ class Chart final : public CalibrationChart {
       axis->setLabelFormat(QStringLiteral("%g"));
     chart_->addAxis(force_axis_, Qt::AlignBottom);
     chart_->addAxis(pressure_axis_, Qt::AlignLeft);
+
+    // Made once and refilled on every refresh: rebuilding the series costs far more.
+    theory_ = AddLine(QStringLiteral("Theoretical"), Pen(kTheoryColour, 1.5, Qt::DashLine));
+    curve_ = AddLine(QStringLiteral("Calibration"), Pen(kCurveColour, 2));
+    below_ = AddLine(QString(), Pen(kCurveColour, 1.5, Qt::DotLine));
+    above_ = AddLine(QString(), Pen(kCurveColour, 1.5, Qt::DotLine));
+    points_ =
+        AddMarkers(QStringLiteral("Points"), kCurveColour, QScatterSeries::MarkerShapeCircle, 9);
+    current_ = AddMarkers(QStringLiteral("Current"), kCurrentColour,
+                          QScatterSeries::MarkerShapeRectangle, 10);
+    target_ = AddMarkers(QStringLiteral("Target"), kTargetColour,
+                         QScatterSeries::MarkerShapeTriangle, 12);
+    for (QXYSeries* extension : {below_, above_}) {
+      for (QLegendMarker* marker : chart_->legend()->markers(extension)) marker->setVisible(false);
+    }
     QObject::connect(chart_, &QChart::plotAreaChanged, view_, [this] { PlaceLabels(); });
   }
 
   QWidget* Widget() override { return view_; }
 
   void Plot(const CalibrationPlotData& plot) override {
-    chart_->removeAllSeries();
-    for (QGraphicsSimpleTextItem* label : labels_) delete label;
-    labels_.clear();
-    label_points_.clear();
-
     force_axis_->setTitleText(QString::fromStdString(plot.force_title));
     force_axis_->setRange(0, plot.force_max);
     pressure_axis_->setRange(0, plot.pressure_max);
     for (QValueAxis* axis : {force_axis_, pressure_axis_}) {
+      // The nice numbers take their step from the tick count, and leave theirs behind.
       axis->setTickCount(6);
       axis->applyNiceNumbers();
     }
 
-    if (!plot.theory.empty()) {
-      AddLine(QStringLiteral("Theoretical"), plot.theory, Pen(kTheoryColour, 1.5, Qt::DashLine));
-    }
-    if (!plot.curve.empty()) {
-      AddLine(QStringLiteral("Calibration"), plot.curve, Pen(kCurveColour, 2));
-      for (const auto* extension : {&plot.extension_below, &plot.extension_above}) {
-        if (extension->empty()) continue;
-        QLineSeries* series = AddLine(QString(), *extension, Pen(kCurveColour, 1.5, Qt::DotLine));
-        HideFromLegend(series);
-      }
-    }
-    AddMarkers(QStringLiteral("Points"), Points(plot.points), kCurveColour,
-               QScatterSeries::MarkerShapeCircle, 9);
-    if (plot.current) {
-      AddMarkers(QStringLiteral("Current"), {QPointF(plot.current->force, plot.current->pressure)},
-                 kCurrentColour, QScatterSeries::MarkerShapeRectangle, 10);
-    }
-    if (plot.target) {
-      AddMarkers(QStringLiteral("Target"), {QPointF(plot.target->force, plot.target->pressure)},
-                 kTargetColour, QScatterSeries::MarkerShapeTriangle, 12);
-    }
+    Fill(theory_, Points(plot.theory));
+    Fill(curve_, Points(plot.curve));
+    Fill(below_, Points(plot.extension_below));
+    Fill(above_, Points(plot.extension_above));
+    Fill(points_, Points(plot.points));
+    Fill(current_, plot.current
+                       ? QList<QPointF>{QPointF(plot.current->force, plot.current->pressure)}
+                       : QList<QPointF>{});
+    Fill(target_, plot.target ? QList<QPointF>{QPointF(plot.target->force, plot.target->pressure)}
+                              : QList<QPointF>{});
 
+    label_points_.clear();
+    std::size_t used = 0;
     for (std::size_t i = 0; i < plot.points.size() && i < plot.labels.size(); ++i) {
       if (plot.labels[i].empty()) continue;
-      auto* label = new QGraphicsSimpleTextItem(QString::fromStdString(plot.labels[i]), chart_);
-      label->setBrush(chart_->titleBrush());
-      labels_.push_back(label);
+      if (used == labels_.size()) {
+        labels_.push_back(new QGraphicsSimpleTextItem(chart_));
+        labels_.back()->setBrush(chart_->titleBrush());
+      }
+      labels_[used]->setText(QString::fromStdString(plot.labels[i]));
+      labels_[used]->setVisible(true);
       label_points_.push_back(QPointF(plot.points[i].force, plot.points[i].pressure));
+      ++used;
     }
+    for (std::size_t i = used; i < labels_.size(); ++i) labels_[i]->setVisible(false);
     PlaceLabels();
   }
 
  private:
-  QLineSeries* AddLine(const QString& name, const std::vector<PlotXY>& line, const QPen& pen) {
+  QLineSeries* AddLine(const QString& name, const QPen& pen) {
     auto* series = new QLineSeries(chart_);
     series->setName(name);
-    series->append(Points(line));
     series->setPen(pen);
     Attach(series);
     return series;
   }
 
-  void AddMarkers(const QString& name, const QList<QPointF>& points, const QColor& colour,
-                  QScatterSeries::MarkerShape shape, qreal size) {
+  QScatterSeries* AddMarkers(const QString& name, const QColor& colour,
+                             QScatterSeries::MarkerShape shape, qreal size) {
     auto* series = new QScatterSeries(chart_);
     series->setName(name);
-    series->append(points);
     series->setColor(colour);
     series->setBorderColor(colour.darker(140));
     series->setMarkerShape(shape);
     series->setMarkerSize(size);
     Attach(series);
+    return series;
   }
 
   void Attach(QXYSeries* series) {
@@ -135,15 +141,19 @@ class Chart final : public CalibrationChart {
     series->attachAxis(pressure_axis_);
   }
 
-  void HideFromLegend(QXYSeries* series) {
-    for (QLegendMarker* marker : chart_->legend()->markers(series)) marker->setVisible(false);
+  // An empty series leaves the legend too, except the lines that never show there.
+  void Fill(QXYSeries* series, const QList<QPointF>& points) {
+    series->replace(points);
+    if (series == below_ || series == above_) return;
+    for (QLegendMarker* marker : chart_->legend()->markers(series))
+      marker->setVisible(!points.isEmpty());
   }
 
   // Below and to the right of its point, where a rising curve leaves room; to the left where
   // that would leave the plot area.
   void PlaceLabels() {
     const QRectF area = chart_->plotArea();
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
+    for (std::size_t i = 0; i < label_points_.size(); ++i) {
       const QPointF at = chart_->mapToPosition(label_points_[i]);
       const QRectF box = labels_[i]->boundingRect();
       QPointF place(at.x() + 7, at.y() + 3);
@@ -157,7 +167,14 @@ class Chart final : public CalibrationChart {
   QChart* chart_;
   QValueAxis* force_axis_;
   QValueAxis* pressure_axis_;
-  std::vector<QGraphicsSimpleTextItem*> labels_;
+  QLineSeries* theory_;
+  QLineSeries* curve_;
+  QLineSeries* below_;
+  QLineSeries* above_;
+  QScatterSeries* points_;
+  QScatterSeries* current_;
+  QScatterSeries* target_;
+  std::vector<QGraphicsSimpleTextItem*> labels_;  // owned by the chart; spares hidden
   std::vector<QPointF> label_points_;
 };
 
