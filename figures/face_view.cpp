@@ -33,8 +33,9 @@ Figure FaceView(const CalcState& s) {
   const double truncation_inradius = tel / (2 * std::sqrt(3.0));
   const bool hole_too_wide = hole_radius > face_inradius;
 
-  f.outlines.push_back({Part::Truncation, Triangle(tel)});
+  // The face first: the truncation under it is drawn over it as a hidden outline.
   f.outlines.push_back({Part::Face, Triangle(oel)});
+  f.outlines.push_back({Part::Truncation, Triangle(tel)});
   f.circles.push_back({Part::Hole, {0, 0}, hole_radius, hole_too_wide});
 
   // Both edges below the face, the shorter one nearer; levels count from the lowest of the face
@@ -45,9 +46,10 @@ Figure FaceView(const CalcState& s) {
                           {0, -1},
                           base,
                           0,
-                          Box::txtTEL});
+                          Box::txtTEL,
+                          ""});
   f.dimensions.push_back(
-      {{-oel / 2, -face_inradius}, {oel / 2, -face_inradius}, {0, -1}, base, 1, Box::txtOEL});
+      {{-oel / 2, -face_inradius}, {oel / 2, -face_inradius}, {0, -1}, base, 1, Box::txtOEL, ""});
   // The label sits right of the face (its half-width at the centroid's height is OEL/3) or of
   // the hole, whichever reaches further.
   f.diameters.push_back({{-hole_radius, 0},

@@ -58,6 +58,7 @@ struct Dimension {
   Point base;
   int level = 0;
   Box label;
+  std::string name;  // what it measures where the figure alone does not say ("gap"), or empty
 };
 
 // A diameter: a line across the circle between `from` and `to`, then a leader from `to` on to
@@ -67,6 +68,14 @@ struct Diameter {
   Point to;
   Point label_at;
   Box label;
+};
+
+// A word naming a part, centred on `at`, where the part is `room` high: left out where the
+// scale leaves less room than a line of text.
+struct Note {
+  std::string text;
+  Point at;
+  double room = 0;
 };
 
 // Something a builder must see: named in the figure, marked at `at`.
@@ -94,6 +103,7 @@ struct Figure {
   std::vector<Circle> circles;
   std::vector<Dimension> dimensions;
   std::vector<Diameter> diameters;
+  std::vector<Note> notes;
   std::vector<Flaw> flaws;
   Bounds bounds;  // of the outlines and circles
 

@@ -64,13 +64,22 @@ Figure GapSection(const CalcState& s) {
     f.outlines.push_back(o);
   }
 
+  const double cube_y = (half + top) / 2;
+  f.notes.push_back({"cube", {(corner_x + right) / 2, cube_y}, top - half});
+  f.notes.push_back({"cube", {(corner_x + right) / 2, -cube_y}, top - half});
   const Point base{right, 0};
-  f.dimensions.push_back({{right, -half}, {right, half}, {1, 0}, base, 0, Box::txtGasketThickness});
   f.dimensions.push_back(
-      {{right, -half}, {right, tape_bottom}, {1, 0}, base, 1, Box::txtModifiedGasketThickness});
+      {{right, -half}, {right, half}, {1, 0}, base, 0, Box::txtGasketThickness, "gap"});
+  f.dimensions.push_back({{right, -half},
+                          {right, tape_bottom},
+                          {1, 0},
+                          base,
+                          1,
+                          Box::txtModifiedGasketThickness,
+                          "less tape"});
   if (tape > 0) {
     f.dimensions.push_back(
-        {{right, tape_bottom}, {right, half}, {1, 0}, base, 2, Box::txtTapeThickness});
+        {{right, tape_bottom}, {right, half}, {1, 0}, base, 2, Box::txtTapeThickness, "tape"});
   }
   if (tape_too_thick) f.flaws.push_back({"Tape thicker than the gap", {right, tape_bottom}});
   Finish(f);
