@@ -5,6 +5,8 @@
 #include <QLocale>
 
 #include "design/open_design.h"
+#include "file/design_file.h"
+#include "painting/sheet.h"
 #include "painting/sheet_pdf.h"
 #include "present/handlers.h"
 #include "present/text_view.h"
@@ -27,6 +29,12 @@ QString WriteDesignSheet(const Design& design, const QString& title, const QStri
   content.state = &state;
   content.view = &view;
   return WriteSheetPdf(out, content);
+}
+
+QString WriteSheetOfDesignFile(const QString& design_path, const QString& out) {
+  const file::DesignRead read = file::ReadDesignFile(design_path);
+  if (!read.design) return read.error;
+  return WriteDesignSheet(*read.design, SheetTitle(design_path), out);
 }
 
 }  // namespace ostrel::painting

@@ -17,4 +17,9 @@ namespace ostrel::painting {
 QString WriteDesignSheet(const Design& design, const QString& title, const QString& out,
                          const QDateTime& when = QDateTime::currentDateTime());
 
+// `ostrel --sheet DESIGN.ostrel OUT.pdf`: reads the design file and writes its sheet, titled
+// with the file's name. Returns an empty string on success, else the message of the reader or
+// of WriteSheetPdf; nothing is written when the design cannot be read.
+QString WriteSheetOfDesignFile(const QString& design_path, const QString& out);
+
 }  // namespace ostrel::painting

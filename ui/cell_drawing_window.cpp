@@ -44,11 +44,13 @@ void CellDrawingWindow::paintEvent(QPaintEvent*) {
                              calculator_.State(), calculator_, style);
 }
 
-void ShowCellDrawing(CellDrawingWindow*& window, const MainWindow& calculator, QWidget* owner) {
+CellDrawingWindow* ShowCellDrawing(const MainWindow& calculator, QWidget* owner) {
+  auto* window = owner->findChild<CellDrawingWindow*>(QString(), Qt::FindDirectChildrenOnly);
   if (window == nullptr) window = new CellDrawingWindow(calculator, owner);
   window->show();
   window->raise();
   window->activateWindow();
+  return window;
 }
 
 }  // namespace ostrel::ui

@@ -13,6 +13,8 @@ class MainWindow;
 // it holds, repainted after every refresh (a unit change included). It only reads the
 // calculator's state and texts; painting/ does the drawing.
 class CellDrawingWindow final : public QWidget {
+  Q_OBJECT
+
  public:
   // A tool window of `owner` (it stays above it and closes with it) that follows `calculator`.
   CellDrawingWindow(const MainWindow& calculator, QWidget* owner);
@@ -26,8 +28,8 @@ class CellDrawingWindow final : public QWidget {
   const MainWindow& calculator_;
 };
 
-// Shows the drawing, creating it on first use so that start-up never pays for it; `window`
-// keeps it between calls. Brings an open one to the front.
-void ShowCellDrawing(CellDrawingWindow*& window, const MainWindow& calculator, QWidget* owner);
+// Shows the drawing of `owner`, creating it on first use so that start-up never pays for it,
+// and brings it to the front; the same window from then on.
+CellDrawingWindow* ShowCellDrawing(const MainWindow& calculator, QWidget* owner);
 
 }  // namespace ostrel::ui

@@ -33,8 +33,7 @@ int main(int argc, char* argv[]) {
     }
   }
   (void)ostrel::OpenDesign(design, calculator.MutableState(), calculator);
-  ostrel::ui::CellDrawingWindow* drawing = nullptr;
-  ostrel::ui::ShowCellDrawing(drawing, calculator, &calculator);
+  ostrel::ui::CellDrawingWindow* drawing = ostrel::ui::ShowCellDrawing(calculator, &calculator);
   drawing->resize(drawing->sizeHint());
   if (!QTest::qWaitForWindowExposed(drawing)) return 1;
   return drawing->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -21,6 +22,7 @@
 
 #include "design/design.h"
 #include "design/open_design.h"
+#include "file/design_file.h"
 #include "painting/design_sheet.h"
 #include "painting/paper.h"
 #include "painting/sheet.h"
@@ -30,6 +32,7 @@
 #include "present/sections.h"
 #include "present/text_view.h"
 #include "ui/cell_drawing_window.h"
+#include "ui/document_window.h"
 #include "ui/main_window.h"
 #include "ui/sheet_output.h"
 
@@ -212,11 +215,41 @@ class SheetTest : public QObject {
     QCOMPARE(refreshed.count(), 0);
   }
 
+  // The program's window: the drawing exists only once asked for, and neither it nor the sheet
+  // touches the design's modified marker.
+  void documentWindowOffersTheDrawingAndTheSheet() {
+    ui::DocumentWindow window(nullptr, [](Fault) {});
+    QVERIFY(window.findChild<ui::CellDrawingWindow*>() == nullptr);
+    QTemporaryDir dir;
+    const QString design = dir.filePath(QStringLiteral("cell.ostrel"));
+    QVERIFY(window.SaveTo(design));
+    window.Calculator().SelectOption(Group::optDistanceUnits, 1);
+    QVERIFY(window.isWindowModified());
+    const QString title = window.windowTitle();
+    const Snapshot before = Take(window.Calculator());
+
+    auto* drawing = window.findChild<QAction*>(QStringLiteral("actionCellDrawing"));
+    QVERIFY(drawing && window.findChild<QAction*>(QStringLiteral("actionExportSheet")) &&
+            window.findChild<QAction*>(QStringLiteral("actionPrint")));
+    drawing->trigger();
+    ui::CellDrawingWindow* shown = window.findChild<ui::CellDrawingWindow*>();
+    QVERIFY(shown && shown->isVisible());
+    const QString pdf = dir.filePath(QStringLiteral("cell.pdf"));
+    QCOMPARE(painting::WriteSheetPdf(pdf, ui::SheetOf(window.Calculator(), design)), QString());
+
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(window.windowTitle(), title);
+    ExpectSame(before, Take(window.Calculator()));
+    const QString text = Run(QStringLiteral("pdftotext"), {pdf, "-"});
+    if (!text.isNull()) QVERIFY(text.contains(QStringLiteral("cell.ostrel")));
+  }
+
   // A refresh repaints the drawing with what it changed: here the labels' unit.
   void drawingFollowsARefresh() {
     ui::MainWindow w([](Fault) {});
-    ui::CellDrawingWindow* drawing = nullptr;
-    ui::ShowCellDrawing(drawing, w, &w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    ui::CellDrawingWindow* drawing = ui::ShowCellDrawing(w, &w);
     QVERIFY(drawing != nullptr);
     drawing->resize(drawing->sizeHint());
     QVERIFY(QTest::qWaitForWindowExposed(drawing));
@@ -225,9 +258,58 @@ class SheetTest : public QObject {
     QVERIFY(inches);
     inches->click();
     QVERIFY(QTest::qWaitFor([&] { return drawing->grab().toImage() != millimetres; }));
-    ui::CellDrawingWindow* again = drawing;
-    ui::ShowCellDrawing(drawing, w, &w);
-    QCOMPARE(drawing, again);  // one window, created once
+    QCOMPARE(ui::ShowCellDrawing(w, &w), drawing);  // one window, created once
+  }
+
+  // The program itself, with no display: a sheet titled with the design's file name, exit 0;
+  // a design it cannot read or a target it cannot write: exit 1, a message, and no file.
+  void sheetFromTheCommandLine_data() {
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("written") << "cell.ostrel"
+                             << "cell.pdf" << 0 << "";
+    QTest::newRow("missing design") << "none.ostrel"
+                                    << "cell.pdf" << 1 << "none.ostrel";
+    QTest::newRow("missing folder")
+        << "cell.ostrel"
+        << "no folder/cell.pdf" << 1 << "The sheet could not be written";
+  }
+
+  void sheetFromTheCommandLine() {
+    QFETCH(QString, design);
+    QFETCH(QString, target);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    Design d = StartupDesign();
+    d.units.length = 1;
+    QString error;
+    QVERIFY(file::WriteDesignFile(dir.filePath(QStringLiteral("cell.ostrel")), d, &error));
+    const QStringList before = Entries(dir.path());
+    QProcess ostrel;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+      env.remove(QString::fromLatin1(name));
+    ostrel.setProcessEnvironment(env);
+    ostrel.setWorkingDirectory(dir.path());
+    ostrel.start(QStringLiteral(OSTREL_PROGRAM), {QStringLiteral("--sheet"), design, target});
+    QVERIFY(ostrel.waitForFinished(60000));
+    QCOMPARE(ostrel.exitCode(), status);
+    const QString err = QString::fromLocal8Bit(ostrel.readAllStandardError());
+    if (status == 0) {
+      QCOMPARE(err, QString());
+      const QString text = Run(QStringLiteral("pdftotext"), {dir.filePath(target), "-"});
+      if (!text.isNull()) {
+        QVERIFY(text.contains(QStringLiteral("cell.ostrel")));
+        QVERIFY(text.contains(QStringLiteral("0.55118")));
+      }
+    } else {
+      QVERIFY2(err.startsWith(QStringLiteral("ostrel: ")) && err.contains(message),
+               qPrintable(err));
+      QCOMPARE(Entries(dir.path()), before);
+    }
   }
 
   // Whatever the state holds, the figures and the sheet paint without a fault, and a figure
