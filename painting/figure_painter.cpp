@@ -103,6 +103,8 @@ class Layout {
     return {origin_.x() + (p.x - f_.bounds.left) * s_, origin_.y() + (f_.bounds.top - p.y) * s_};
   }
   double Length(double mm) const { return mm * s_; }
+  // The bottom of the figure with its labels.
+  double Bottom() const { return origin_.y() + f_.bounds.Height() * s_ + bottom_; }
   // A direction in the figure as a device direction (y flips).
   static QPointF Direction(Point d) { return {d.x, -d.y}; }
 
@@ -325,7 +327,9 @@ void PaintFigure(QPainter& painter, const QRectF& rect, const Figure& figure,
     return;
   }
   Layout layout(figure, label, fm, style.device_per_mm);
+  double y = area.bottom();
   if (layout.Fit(area)) {
+    y = std::min(y, layout.Bottom());
     PaintShapes(painter, figure, layout, line_width);
     painter.setPen(kInk);
     for (const figures::Note& note : figure.notes) {
@@ -343,7 +347,6 @@ void PaintFigure(QPainter& painter, const QRectF& rect, const Figure& figure,
       painter.drawEllipse(layout.Map(flaw.at), r, r);
     }
   }
-  double y = area.bottom();
   painter.setPen(kInk);
   const QString scale = layout.scale().ratio > 0
                             ? QStringLiteral("Scale ") + QString::fromStdString(layout.scale().text)
