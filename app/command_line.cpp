@@ -26,8 +26,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                 QStringLiteral("Show this help and exit."));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                    QStringLiteral("Show the version and licence and exit."));
+  const QCommandLineOption sheet(
+      QStringLiteral("sheet"),
+      QStringLiteral("Write the design sheet of FILE as a PDF to the file named after it, "
+                     "without a window or display: ostrel --sheet DESIGN.ostrel OUT.pdf"));
   parser.addOption(help);
   parser.addOption(version);
+  parser.addOption(sheet);
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("A design (.ostrel) to open after start-up."),
                                QStringLiteral("[FILE]"));
@@ -53,6 +58,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     return result;
   }
   const QStringList files = parser.positionalArguments();
+  if (parser.isSet(sheet)) {
+    if (files.size() != 2 || files[0].isEmpty() || files[1].isEmpty()) {
+      return error(
+          QStringLiteral("--sheet needs a design file and the PDF file to write: ostrel --sheet "
+                         "DESIGN.ostrel OUT.pdf"));
+    }
+    result.mode = CommandLine::Mode::Sheet;
+    result.file = files[0];
+    result.output = files[1];
+    return result;
+  }
   if (files.size() > 1) return error(QStringLiteral("only one design can be opened at a time."));
   if (!files.isEmpty()) {
     if (files.front().isEmpty()) return error(QStringLiteral("the design's file name is empty."));

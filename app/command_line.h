@@ -18,9 +18,11 @@ struct CommandLine {
     Help,     // print `text` on standard output, exit 0
     Version,  // print `text` on standard output, exit 0
     Error,    // print `text` on standard error, exit 2
+    Sheet,    // write the design sheet of `file` to `output` as a PDF, without a window
   };
   Mode mode = Mode::Window;
   QString file;
+  QString output;
   QString text;
 };
 

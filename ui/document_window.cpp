@@ -20,6 +20,7 @@
 #include "file/design_file.h"
 #include "present/results_table.h"
 #include "ui/results_clipboard.h"
+#include "ui/sheet_actions.h"
 
 namespace ostrel::ui {
 namespace {
@@ -42,6 +43,7 @@ DocumentWindow::DocumentWindow(std::unique_ptr<DocumentPrompts> prompts,
   // Taking the area in clears its focus; the window opens with the same box focused as before.
   if (focus) focus->setFocus();
   BuildMenus();
+  AddDrawingAndSheetActions(*this);
   const int bar = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
   resize(area.width(), area.height() + bar);
   connect(calculator_, &MainWindow::Refreshed, this, &DocumentWindow::UpdateTitle);
