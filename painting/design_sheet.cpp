@@ -6,6 +6,7 @@
 
 #include "design/open_design.h"
 #include "file/design_file.h"
+#include "painting/calibration_sheet.h"
 #include "painting/sheet.h"
 #include "painting/sheet_pdf.h"
 #include "present/handlers.h"
@@ -28,6 +29,7 @@ QString WriteDesignSheet(const Design& design, const QString& title, const QStri
   content.when = when;
   content.state = &state;
   content.view = &view;
+  AddCalibrationToSheet(content, design.calibration);
   return WriteSheetPdf(out, content);
 }
 

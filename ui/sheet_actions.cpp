@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QMenu>
 
+#include "painting/calibration_sheet.h"
 #include "ui/cell_drawing_window.h"
 #include "ui/document_window.h"
 #include "ui/sheet_output.h"
@@ -17,6 +18,13 @@ namespace {
 QString DesignPath(const DocumentWindow& window) {
   const Document& document = window.CurrentDocument();
   return document.HasFile() ? QString::fromStdString(document.Path()) : QString();
+}
+
+// The sheet of the calculator as it stands, with the design's calibration.
+painting::SheetContent SheetOfDocument(DocumentWindow& window) {
+  painting::SheetContent content = SheetOf(window.Calculator(), DesignPath(window));
+  painting::AddCalibrationToSheet(content, window.Calibration());
+  return content;
 }
 
 }  // namespace
@@ -31,16 +39,15 @@ void AddDrawingAndSheetActions(DocumentWindow& window) {
   pdf->setObjectName(QStringLiteral("actionExportSheet"));
   QObject::connect(pdf, &QAction::triggered, &window, [&window] {
     const QString path = DesignPath(window);
-    ExportSheetAsPdf(&window, SheetOf(window.Calculator(), path), path);
+    ExportSheetAsPdf(&window, SheetOfDocument(window), path);
   });
   window.AddFileOutputAction(pdf);
 
   auto* print = new QAction(QStringLiteral("&Print\u2026"), &window);
   print->setObjectName(QStringLiteral("actionPrint"));
   print->setShortcut(QKeySequence::Print);
-  QObject::connect(print, &QAction::triggered, &window, [&window] {
-    PrintSheet(&window, SheetOf(window.Calculator(), DesignPath(window)));
-  });
+  QObject::connect(print, &QAction::triggered, &window,
+                   [&window] { PrintSheet(&window, SheetOfDocument(window)); });
   window.AddFileOutputAction(print);
 }
 

@@ -92,4 +92,15 @@ CalibrationPlotData PlotCalibration(const PlotInputs& in) {
   return plot;
 }
 
+PlotAxis NiceAxis(double max, int intervals) {
+  if (!Positive(max) || intervals < 1) return {};
+  const double rough = max / intervals;
+  const double power = std::pow(10.0, std::floor(std::log10(rough)));
+  for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
+    const double step = factor * power;
+    if (step * intervals >= max) return {step, std::ceil(max / step) * step};
+  }
+  return {10 * power, std::ceil(max / (10 * power)) * 10 * power};
+}
+
 }  // namespace ostrel

@@ -30,4 +30,12 @@ struct PlotInputs {
 // where it leaves the plot.
 CalibrationPlotData PlotCalibration(const PlotInputs& in);
 
+// An axis from zero for a painter that draws its own: the smallest step of 1, 2 or 5 times a
+// power of ten that covers `max` in at most `intervals` steps, and the end it reaches.
+struct PlotAxis {
+  double step = 1;
+  double end = 1;
+};
+PlotAxis NiceAxis(double max, int intervals);
+
 }  // namespace ostrel

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "painting/design_sheet.h"
 #include "tests/calibration/calibration_window_support.h"
 #include "ui/calibration_menu.h"
 #include "ui/calibration_window.h"
@@ -152,6 +154,28 @@ class CalibrationDocumentTest final : public QObject {
     QVERIFY(SamePoints(Tool()->Points(), points));
     QCOMPARE(Rows(), 5);
     QVERIFY(!document_->isWindowModified());
+  }
+
+  // The sheet gains the calibration's table, calibrated pressure and plot when there are points.
+  void sheetShowsTheCalibration() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+      QSKIP("pdftotext (poppler-utils) is not installed");
+    for (const bool calibrated : {true, false}) {
+      Design design = StartupDesign();
+      if (calibrated) design.calibration = FourPoints();
+      const QString pdf = dir_.filePath(QStringLiteral("sheet.pdf"));
+      QCOMPARE(painting::WriteDesignSheet(design, QStringLiteral("cell"), pdf), QString());
+      QProcess text;
+      text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+      QVERIFY(text.waitForFinished());
+      const QString sheet = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+      QCOMPARE(sheet.contains(QStringLiteral("Pressure calibration")), calibrated);
+      QCOMPARE(sheet.contains(QStringLiteral("ZnTe LP\u2013HP1")), calibrated);
+      QCOMPARE(sheet.contains(QStringLiteral("Calibrated pressure at 113.5 US tons: 7.98 GPa, "
+                                             "interpolated")),
+               calibrated);
+      QVERIFY(sheet.contains(QStringLiteral("Theoretical pressure")));
+    }
   }
 };
 
