@@ -52,13 +52,14 @@ const char* ReachText(Reach reach) {
   return "interpolated";
 }
 
-// A box's text for a value, or the reason none can be shown. Flags left by whatever ran before
-// are not this value's.
+// A box's text for a value, or the reason none can be shown.
 std::string Form(const BoxValue& value) {
   if (value.fault != Fault::None) return "too large to show";
   return value.text;
 }
 
+// As the force and oil-pressure boxes render; flags left by whatever ran before are not this
+// value's, and none of this value's are left for what runs next.
 BoxValue Scaled(double field, const UnitOption& unit, std::string_view separator) {
   fp::Clear();
   BoxValue v = ScaledForm(field, unit.factor, unit.scale, separator);
@@ -106,7 +107,7 @@ void CalibrationPresenter::Follow(const CalcState& state, const View& calculator
 CalibrationPresenter::Read CalibrationPresenter::ReadForce(const std::string& text) const {
   const UnitOption* unit = ForceUnit(units_);
   if (unit == nullptr) return {0, "no force unit is selected in the calculator"};
-  Read r = ReadPressure(text, "force");
+  Read r = ReadPositive(text, "force");
   if (!r.reason.empty()) return r;
   // As the calculator reads its boxes: the typed number divided by the unit's factor.
   const float kn = static_cast<float>(double{r.value} / double{unit->factor});
@@ -115,7 +116,7 @@ CalibrationPresenter::Read CalibrationPresenter::ReadForce(const std::string& te
   return {kn, {}};
 }
 
-CalibrationPresenter::Read CalibrationPresenter::ReadPressure(const std::string& text,
+CalibrationPresenter::Read CalibrationPresenter::ReadPositive(const std::string& text,
                                                               const char* what) const {
   const ReadResult read = ReadNumber(text, separator_);
   fp::Clear();
@@ -145,7 +146,7 @@ bool CalibrationPresenter::EditCell(int row, CalibrationField field, const std::
     }
     case CalibrationField::Pressure: {
       if (text == shown.pressure) return true;
-      const Read r = ReadPressure(text, "pressure");
+      const Read r = ReadPositive(text, "pressure");
       if (!r.reason.empty()) return refuse(r.reason);
       point.pressure = r.value;
       break;
@@ -172,7 +173,7 @@ bool CalibrationPresenter::AddPoint(const std::string& force, const std::string&
   };
   const Read f = ReadForce(force);
   if (!f.reason.empty()) return refuse(CalibrationField::Force, f.reason);
-  const Read p = ReadPressure(pressure, "pressure");
+  const Read p = ReadPositive(pressure, "pressure");
   if (!p.reason.empty()) return refuse(CalibrationField::Pressure, p.reason);
   if (Utf8Characters(label) > kMaxLabelCharacters) {
     return refuse(CalibrationField::Label, "the label is longer than 200 characters");
@@ -206,7 +207,7 @@ bool CalibrationPresenter::SetTarget(const std::string& text) {
     Render();
     return true;
   }
-  const Read r = ReadPressure(text, "target pressure");
+  const Read r = ReadPositive(text, "target pressure");
   if (!r.reason.empty()) {
     view_.Refuse({-1, CalibrationField::Target, "Target: " + r.reason + "."});
     return false;

@@ -49,9 +49,10 @@ class CalibrationPresenter final {
     float value = 0;
     std::string reason;
   };
+  // A typed force in the selected unit, in kN.
   Read ReadForce(const std::string& text) const;
-  Read ReadPressure(const std::string& text, const char* what) const;
-  void SortAndShow();
+  // A typed number that must be greater than zero; `what` names it in the reason.
+  Read ReadPositive(const std::string& text, const char* what) const;
   void Changed();
   void Render();
 
