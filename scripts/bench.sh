@@ -14,6 +14,7 @@ ostrel_install_missing "${OSTREL_BUILD_PACKAGES[@]}"
 cmake -S "$OSTREL_ROOT" -B "$OSTREL_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$OSTREL_BUILD" --parallel "$(nproc)" --target ostrel_bench ostrel_bench_click \
   ostrel_bench_drawing
+cmake --build "$OSTREL_BUILD" --parallel "$(nproc)" --target ostrel_bench_document
 
 options=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@")
 echo "## Calculation and presentation"
@@ -24,5 +25,8 @@ QT_QPA_PLATFORM=offscreen "$OSTREL_BUILD/bench/ostrel_bench_click" "${options[@]
 echo
 echo "## The drawing's redraw and the sheet's export (offscreen platform)"
 QT_QPA_PLATFORM=offscreen "$OSTREL_BUILD/bench/ostrel_bench_drawing" "${options[@]}"
+echo
+echo "## Opening a design file and showing it, saving one (real window, offscreen platform)"
+QT_QPA_PLATFORM=offscreen "$OSTREL_BUILD/bench/ostrel_bench_document" "${options[@]}"
 
 "$OSTREL_ROOT/scripts/bench-startup.sh" "${OSTREL_STARTUP_RUNS:-15}"
