@@ -169,7 +169,10 @@ void Arrow(QPainter& p, QPointF tip, QPointF towards, double size) {
   const QPointF u(towards.x() / len, towards.y() / len);
   const QPointF n(-u.y(), u.x());
   const QPointF back = tip - u * size;
+  // Only the arrowheads' slanted sides need smoothing; the dimensions' lines run along the axes.
+  p.setRenderHint(QPainter::Antialiasing, true);
   p.drawPolygon(QPolygonF({tip, back + n * size * 0.3, back - n * size * 0.3}));
+  p.setRenderHint(QPainter::Antialiasing, false);
 }
 
 // A line from a to b with arrows at both ends: inside when there is room, else outside.
@@ -208,6 +211,7 @@ void PaintDimensions(QPainter& p, const Figure& f, const Layout& layout,
     bool right;
   };
   std::vector<SideLabel> side_labels;
+  p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QPen(kInk, line_width * 0.7));
   p.setBrush(kInk);
   for (const Dimension& d : f.dimensions) {
@@ -268,21 +272,36 @@ void PaintDimensions(QPainter& p, const Figure& f, const Layout& layout,
   }
 }
 
+// Fills without anti-aliasing and outlines with it: the outline covers the fill's stepped edge,
+// and an anti-aliased fill of large areas costs several times more at high resolution.
 void PaintShapes(QPainter& p, const Figure& f, const Layout& layout, double line_width) {
+  const auto pen = [line_width](bool flawed, Qt::PenStyle style) {
+    return QPen(flawed ? kFlaw : kInk, flawed ? 2 * line_width : line_width, style);
+  };
   for (const figures::Outline& o : f.outlines) {
     const PartLook& look = LookOf(o.part);
     QPolygonF poly;
     for (const Point& pt : o.points) poly << layout.Map(pt);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
     p.setBrush(o.flawed ? QColor(0xf4, 0xb4, 0xb4) : look.fill);
-    p.setPen(QPen(o.flawed ? kFlaw : kInk, o.flawed ? 2 * line_width : line_width, look.line));
+    p.drawPolygon(poly);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(pen(o.flawed, look.line));
+    p.setBrush(Qt::NoBrush);
     p.drawPolygon(poly);
   }
   for (const figures::Circle& c : f.circles) {
     const PartLook& look = LookOf(c.part);
     const QPointF centre = layout.Map(c.centre);
-    const double r = layout.Map({c.centre.x + c.radius, c.centre.y}).x() - centre.x();
+    const double r = layout.Length(c.radius);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
     p.setBrush(look.fill);
-    p.setPen(QPen(c.flawed ? kFlaw : kInk, c.flawed ? 2 * line_width : line_width, look.line));
+    p.drawEllipse(centre, r, r);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(pen(c.flawed, look.line));
+    p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, r, r);
   }
 }
