@@ -1,14 +1,70 @@
-#include <QApplication>
+#include <cstdio>
 
-#include "ui/main_window.h"
+#include <QApplication>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTimer>
+
+#include "app/command_line.h"
+#include "painting/design_sheet.h"
+#include "ui/calibration_menu.h"
+#include "ui/document_window.h"
 #include "ui/window_style.h"
 
+namespace {
+
+QStringList Arguments(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+// --sheet: no window and no display, so Qt's offscreen platform unless one is named.
+int WriteSheet(const ostrel::app::CommandLine& command, int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Standard error is for what went wrong with the sheet: not for Qt's notes on the session
+  // (a script or cron job has no runtime folder, for one).
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+      std::fputs(QStringLiteral("ostrel: %1\n").arg(message).toLocal8Bit().constData(), stderr);
+    }
+  });
+  QGuiApplication app(argc, argv);
+  const QString error = ostrel::painting::WriteSheetOfDesignFile(command.file, command.output);
+  if (error.isEmpty()) return 0;
+  std::fputs(QStringLiteral("ostrel: %1\n").arg(error).toLocal8Bit().constData(), stderr);
+  return 1;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  using ostrel::app::CommandLine;
+  // Read before the application object exists: what only prints needs no display.
+  const CommandLine command = ostrel::app::ParseCommandLine(Arguments(argc, argv));
+  switch (command.mode) {
+    case CommandLine::Mode::Help:
+    case CommandLine::Mode::Version:
+      std::fputs(command.text.toLocal8Bit().constData(), stdout);
+      return 0;
+    case CommandLine::Mode::Error:
+      std::fputs(command.text.toLocal8Bit().constData(), stderr);
+      return 2;
+    case CommandLine::Mode::Sheet:
+      return WriteSheet(command, argc, argv);
+    case CommandLine::Mode::Window:
+      break;
+  }
+
   QApplication app(argc, argv);
   // Ties the window to its menu entry and icon, which carry the application id in their names.
   QApplication::setDesktopFileName(QStringLiteral(OSTREL_APP_ID));
   ostrel::ui::UseWindowStyle();
-  ostrel::ui::MainWindow window;
+  ostrel::ui::DocumentWindow window;
+  ostrel::ui::AddPressureCalibration(window);
   window.show();
+  // Opened as File > Open opens it, once the window is up to show any report over it.
+  if (!command.file.isEmpty())
+    QTimer::singleShot(0, &window, [&window, &command] { window.OpenFile(command.file); });
   return QApplication::exec();
 }

@@ -8,8 +8,8 @@
 
 #include "core/calc.h"
 #include "core/fp_status.h"
+#include "present/box_forms.h"
 #include "present/box_labels.h"
-#include "present/text_forms.h"
 #include "present/units.h"
 
 namespace ostrel {
@@ -117,48 +117,6 @@ int ReadGroup(const View& view, Group group, const UnitOption (&options)[N], flo
   return selected;
 }
 
-// Rounds half to even; anything outside the 32-bit range, NaN included, is no integer. The range
-// is tested before the conversion, which would itself raise an invalid operation.
-bool RoundToInt32(double t, std::int32_t& n) {
-  const double r = std::nearbyint(t);
-  if (!(r >= -2147483648.0 && r <= 2147483647.0)) return false;
-  n = static_cast<std::int32_t>(r);
-  return true;
-}
-
-struct BoxValue {
-  Fault fault = Fault::None;
-  std::string text;
-};
-
-BoxValue Plain(double field, double factor, std::string_view separator) {
-  const float v = fp::Keep(static_cast<float>(field * factor));
-  if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
-  return {Fault::None, SingleText(v, separator)};
-}
-
-BoxValue Scaled(double field, double factor, std::int32_t scale, std::string_view separator) {
-  const double t = fp::Keep(field * factor * scale);
-  if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
-  std::int32_t n = 0;
-  if (!RoundToInt32(t, n)) return {Fault::Overflow, {}};
-  const float m = static_cast<float>(n);
-  const double q = fp::Keep(double{m} / scale);
-  if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
-  return {Fault::None, DoubleText(q, separator)};
-}
-
-BoxValue Stepped(double field, float step, std::string_view separator) {
-  const double t = fp::Keep(field * step);
-  if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
-  std::int32_t n = 0;
-  if (!RoundToInt32(t, n)) return {Fault::Overflow, {}};
-  const float m = static_cast<float>(n);
-  const float q = fp::Keep(static_cast<float>(double{m} / step));
-  if (const Fault f = fp::Check(); f != Fault::None) return {f, {}};
-  return {Fault::None, SingleText(q, separator)};
-}
-
 // A volume's factor is the cube of the length factor, taken in double; multiplying it by the
 // field first or second gives the same product.
 double FactorOf(FactorKind kind, const CalcState& s) {
@@ -197,13 +155,13 @@ BoxValue Render(const BoxRow& row, const CalcState& s, const Scales& scales,
   const double field = s.*row.field;
   switch (row.rendering) {
     case Rendering::Plain:
-      return Plain(field, FactorOf(row.factor, s), separator);
+      return PlainForm(field, FactorOf(row.factor, s), separator);
     case Rendering::Scaled:
-      return Scaled(field, FactorOf(row.factor, s), ScaleOf(row.factor, scales), separator);
+      return ScaledForm(field, FactorOf(row.factor, s), ScaleOf(row.factor, scales), separator);
     case Rendering::Stepped:
       break;
   }
-  return Stepped(field, row.step, separator);
+  return SteppedForm(field, row.step, separator);
 }
 
 }  // namespace

@@ -32,6 +32,10 @@ ostrel_install_missing() {
 OSTREL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
   libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream dpkg-dev file fonts-liberation2
   clang-14 libclang-rt-14-dev)
+# The design sheet's test reads the PDF back with pdftotext, pdfinfo and pdftoppm.
+OSTREL_BUILD_PACKAGES+=(poppler-utils)
+# The calibration window's plot (Qt Charts, which needs the OpenGL module's CMake files).
+OSTREL_BUILD_PACKAGES+=(qt6-charts-dev libqt6opengl6-dev)
 
 ostrel_build() {
   cmake -S "$OSTREL_ROOT" -B "$OSTREL_BUILD" -DCMAKE_BUILD_TYPE=Release "$@"

@@ -6,6 +6,7 @@
 
 #include "core/fault.h"
 #include "present/handlers.h"
+#include "present/sections.h"
 #include "present/view.h"
 
 // The window's 80 controls as plain data: the window is built by one loop over kControls, and
@@ -77,14 +78,12 @@ constexpr Control Option(const char* name, Group group, int index, const char* c
 
 // Containers come before their contents, so one pass can parent every control.
 inline constexpr Control kControls[] = {
-    rows::Frame("Frame1", "1. Octahedron and cubes, and dependent gasket dimensions.", nullptr,
-                {120, 120, 10335, 2175}),
-    rows::Frame("Frame2", "2. Independent gasket dimensions.", nullptr, {120, 2400, 10335, 1455}),
-    rows::Frame("Frame3", "3.  Assembly hole in octahedron.", nullptr, {120, 3960, 10335, 1575}),
-    rows::Frame("Frame4", "4. Thermocouple trench angles for axial thermocouple", nullptr,
-                {120, 5640, 10335, 2415}),
-    rows::Frame("Frame5", "5.  Paper and Tape", nullptr, {120, 8160, 10335, 2055}),
-    rows::Frame("Frame6", "Pressure", nullptr, {10560, 120, 1815, 10095}),
+    rows::Frame("Frame1", kSections[0].caption, nullptr, {120, 120, 10335, 2175}),
+    rows::Frame("Frame2", kSections[1].caption, nullptr, {120, 2400, 10335, 1455}),
+    rows::Frame("Frame3", kSections[2].caption, nullptr, {120, 3960, 10335, 1575}),
+    rows::Frame("Frame4", kSections[3].caption, nullptr, {120, 5640, 10335, 2415}),
+    rows::Frame("Frame5", kSections[4].caption, nullptr, {120, 8160, 10335, 2055}),
+    rows::Frame("Frame6", kSections[5].caption, nullptr, {10560, 120, 1815, 10095}),
     rows::Frame("Frame7", "", "Frame6", {120, 1800, 1575, 4695}),
     rows::Frame("Frame8", "", "Frame6", {120, 6480, 1575, 3495}),
 

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+#include "ui/cell_drawing_window.h"
+
+#include <QPainter>
+
+#include "painting/figure_painter.h"
+#include "ui/main_window.h"
+
+namespace ostrel::ui {
+
+namespace {
+
+QFont DrawingFont() {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(8.5);
+  return font;
+}
+
+}  // namespace
+
+CellDrawingWindow::CellDrawingWindow(const MainWindow& calculator, QWidget* owner)
+    : QWidget(owner, Qt::Tool), calculator_(calculator) {
+  setObjectName(QStringLiteral("frmCellDrawing"));
+  setWindowTitle(QStringLiteral("Cell Drawing"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(320, 240);
+  setFont(DrawingFont());
+  connect(&calculator, &MainWindow::Refreshed, this, qOverload<>(&QWidget::update));
+}
+
+QSize CellDrawingWindow::sizeHint() const {
+  return {760, 560};
+}
+
+void CellDrawingWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  const double margin = fontMetrics().height();
+  const painting::FigureStyle style{font(), logicalDpiX() / 25.4};
+  painting::PaintCellFigures(painter,
+                             QRectF(rect()).adjusted(margin, margin / 2, -margin, -margin / 2),
+                             calculator_.State(), calculator_, style);
+}
+
+CellDrawingWindow* ShowCellDrawing(const MainWindow& calculator, QWidget* owner) {
+  auto* window = owner->findChild<CellDrawingWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (window == nullptr) window = new CellDrawingWindow(calculator, owner);
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
+}
+
+}  // namespace ostrel::ui
