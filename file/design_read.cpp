@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QLocale>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -194,7 +193,7 @@ class DocumentReader {
     if (array.size() > kMaxCalibrationPoints)
       return container + QStringLiteral(" has %1 points, more than the %2 a design may hold")
                              .arg(array.size())
-                             .arg(QLocale::c().toString(kMaxCalibrationPoints));
+                             .arg(kMaxCalibrationPoints);
     out.reserve(static_cast<std::size_t>(array.size()));
     for (qsizetype i = 0; i < array.size(); ++i) {
       const QString name = QStringLiteral("calibration point %1").arg(i + 1);
@@ -246,7 +245,7 @@ QString SyntaxError(const QByteArray& text, std::size_t offset, const QString& w
 
 QString TooLarge(qint64 size) {
   return QStringLiteral("it is %1 bytes long, larger than the 1 MiB a design file may be")
-      .arg(QLocale::c().toString(size));
+      .arg(size);
 }
 
 }  // namespace
@@ -259,18 +258,28 @@ DesignRead ParseDesign(const QByteArray& bytes, const QString& file_name) {
     return Refused(file_name, QStringLiteral("the file is empty"));
 
   const JsonNumbers numbers = ExtractNumbers(text);
-  if (!numbers.ok)
-    return Refused(file_name, SyntaxError(text, numbers.bad_offset, "a malformed number"));
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(numbers.json, &error);
   if (error.error != QJsonParseError::NoError) {
+    // The text ends where a malformed number was: an error Qt finds before it comes first.
+    // For these errors Qt's offset is just past the character that broke the syntax; for the
+    // others it is that character (or the end of the text).
+    const bool past = error.offset > 0 && (error.error == QJsonParseError::IllegalValue ||
+                                           error.error == QJsonParseError::UnterminatedObject ||
+                                           error.error == QJsonParseError::UnterminatedArray ||
+                                           error.error == QJsonParseError::MissingNameSeparator ||
+                                           error.error == QJsonParseError::MissingValueSeparator ||
+                                           error.error == QJsonParseError::MissingObject);
+    const std::size_t offset =
+        numbers.OriginalOffset(static_cast<std::size_t>(error.offset - (past ? 1 : 0)));
+    if (!numbers.ok && offset >= numbers.bad_offset)
+      return Refused(file_name, SyntaxError(text, numbers.bad_offset, "a malformed number"));
     // Qt takes only an object or an array as a document: say so of a lone value rather than
     // calling it a syntax error.
     QJsonParseError wrapped;
     QJsonDocument::fromJson('[' + numbers.json + ']', &wrapped);
     if (wrapped.error == QJsonParseError::NoError)
       return Refused(file_name, QStringLiteral("its JSON is a single value, not an object"));
-    const std::size_t offset = numbers.OriginalOffset(static_cast<std::size_t>(error.offset));
     return Refused(file_name, SyntaxError(text, offset, error.errorString()));
   }
   if (!document.isObject())

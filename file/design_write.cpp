@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -167,15 +168,22 @@ bool WriteDesignFile(const QString& path, const Design& design, QString* error) 
                 QStringLiteral(" does not exist"));
 
   // QSaveFile writes a temporary file beside the target and renames it over the target only once
-  // everything is written, so a failure at any point leaves the old file as it was.
+  // everything is written, so a failure at any point leaves the old file as it was. Unbuffered:
+  // through Qt's write buffer a short write (a full disk takes what fits, then refuses the rest)
+  // is not reported, and the commit would put a truncated file in place of the old one.
   QSaveFile file(path);
   const auto written = [&file] {
     return QStringLiteral("it could not be written (") + file.errorString() + QLatin1Char(')');
   };
-  if (!file.open(QIODevice::WriteOnly)) return fail(written());
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(written());
   const QByteArray bytes = DesignJson(design);
-  if (file.write(bytes) != bytes.size()) {
-    const QString why = written();
+  const qint64 count = file.write(bytes);
+  if (count != bytes.size() || file.size() != bytes.size()) {
+    const QString why =
+        count < 0 ? written()
+                  : QStringLiteral("only %1 of its %2 bytes could be written (is the disk full?)")
+                        .arg(std::max<qint64>(0, std::min(count, file.size())))
+                        .arg(bytes.size());
     file.cancelWriting();
     return fail(why);
   }
