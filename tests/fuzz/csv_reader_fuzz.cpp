@@ -82,7 +82,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   PieceSource pieces(bytes);
   if (ReadAll(pieces, max_record) != records) Fail("pieces give other records than one block");
 
+  // Every good record written back as RFC 4180 fields, then read again in one go. A record of
+  // one empty field would be written as a blank line, which is no record: it is left out.
   long long previous_line = 0;
+  std::string written;
+  std::vector<std::vector<std::string>> expected;
   for (const Record& r : records) {
     if (r.line <= previous_line) Fail("records do not start on increasing lines");
     previous_line = r.line;
@@ -91,21 +95,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       continue;
     }
     if (r.fields.empty()) Fail("a record without an error has no field");
-    std::string written;
+    if (r.fields.size() == 1 && r.fields[0].empty()) continue;
     for (std::size_t i = 0; i < r.fields.size(); ++i) {
       if (i > 0) written += ',';
       ostrel::cli::AppendCsvField(written, r.fields[i]);
     }
     written += "\r\n";
-    MemorySource again(written);
-    const std::vector<Record> reread = ReadAll(again, written.size() + 1);
-    // A record of one empty field is a blank line, which is no record once written back.
-    const bool blank = r.fields.size() == 1 && r.fields[0].empty();
-    if (blank ? !reread.empty()
-              : reread.size() != 1 || reread[0].error != CsvError::None ||
-                    reread[0].fields != r.fields)
-      Fail("a record written as CSV does not read back as the same fields");
+    expected.push_back(r.fields);
   }
+  MemorySource again(written);
+  const std::vector<Record> reread = ReadAll(again, written.size() + 1);
+  bool same = reread.size() == expected.size();
+  for (std::size_t i = 0; same && i < reread.size(); ++i) {
+    same = reread[i].error == CsvError::None && reread[i].fields == expected[i];
+  }
+  if (!same) Fail("records written as CSV do not read back as the same fields");
 
   if ((choice & 0x40) != 0) {
     char* out = nullptr;
