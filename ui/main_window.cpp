@@ -22,6 +22,7 @@
 #include <QRect>
 #include <QString>
 
+#include "design/open_design.h"
 #include "present/box_labels.h"
 #include "ui/controls.h"
 
@@ -98,7 +99,20 @@ void ShowFaultMessage(QWidget* parent, Fault fault) {
 
 template <typename Handler, typename... Args>
 void MainWindow::Run(Handler handler, Args... args) {
-  const Fault fault = (handlers_.*handler)(args...);
+  Finish((handlers_.*handler)(args...));
+}
+
+template <typename Action>
+void MainWindow::RunOnce(Action action) {
+  Fault first = Fault::None;
+  Fault* const outer = captured_;
+  captured_ = &first;
+  const Fault fault = action();
+  captured_ = outer;
+  Finish(first != Fault::None ? first : fault);
+}
+
+void MainWindow::Finish(Fault fault) {
   // The selection may have changed even where the refresh faulted.
   DescribeBoxes();
   if (captured_ != nullptr) {
@@ -120,6 +134,14 @@ MainWindow::MainWindow(FaultReport report) : handlers_(state_, *this), report_(s
   Build();
   Run(&Handlers::Form_Load);
   findChild<QLineEdit*>(QStringLiteral("txtOctahedronWaist"))->setFocus();
+}
+
+void MainWindow::New() {
+  RunOnce([this] { return handlers_.Form_Load(); });
+}
+
+void MainWindow::Open(const Design& design) {
+  RunOnce([this, &design] { return OpenDesign(design, state_, *this); });
 }
 
 void MainWindow::Build() {
@@ -213,9 +235,10 @@ void MainWindow::SelectOption(Group group, int index) {
 
 Fault MainWindow::SelectOptionForResult(Group group, int index) {
   Fault fault = Fault::None;
+  Fault* const outer = captured_;
   captured_ = &fault;
   SelectOption(group, index);
-  captured_ = nullptr;
+  captured_ = outer;
   return fault;
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/calc_state.h"
 #include "core/fault.h"
+#include "design/design.h"
 #include "present/handlers.h"
 #include "present/view.h"
 
@@ -44,6 +45,11 @@ class MainWindow final : public QWidget, public View {
   // The state itself, for what opens a design on the calculator.
   CalcState& MutableState() { return state_; }
 
+  // File > New: the load handler's sequence again, on the open window.
+  void New();
+  // File > Open: the design's open sequence (design/open_design.h).
+  void Open(const Design& design);
+
  signals:
   // After every handler run, faulted or not, once the boxes and their descriptions are up to
   // date: what follows the calculator (the drawing, the calibration) redraws from here.
@@ -55,6 +61,12 @@ class MainWindow final : public QWidget, public View {
   void DescribeBoxes();
   template <typename Handler, typename... Args>
   void Run(Handler handler, Args... args);
+  // Runs a sequence as one handler run: the first fault, a selection's handler's included, is
+  // reported once at the end.
+  template <typename Action>
+  void RunOnce(Action action);
+  // What follows every run: the descriptions, the fault (kept or reported) and Refreshed().
+  void Finish(Fault fault);
 
   static constexpr std::size_t kGroupCount = 3;
 

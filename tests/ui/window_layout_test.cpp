@@ -1,5 +1,7 @@
 // The built window against the control table and against positions worked out by hand, the
-// focus order, and whether every caption fits the rectangle it is drawn in.
+// focus order, and whether every caption fits the rectangle it is drawn in. The calculator area
+// is the reference: alone, or with OSTREL_LAYOUT_HOST=document inside the program's top-level
+// window under its menu bar.
 
 #include <climits>
 #include <map>
@@ -30,6 +32,7 @@ using ostrel::ui::MainWindow;
 using ostrel::ui::ObjectName;
 using ostrel::ui::test::Child;
 using ostrel::ui::test::ModalWatchdog;
+using ostrel::ui::test::RecordingDocumentWindow;
 using ostrel::ui::test::RecordingWindow;
 
 Q_DECLARE_METATYPE(Kind)
@@ -70,9 +73,12 @@ class WindowLayoutTest final : public QObject {
   Q_OBJECT
 
   std::unique_ptr<RecordingWindow> ui_;
+  std::unique_ptr<RecordingDocumentWindow> hosted_;
   std::unique_ptr<ModalWatchdog> watchdog_;
 
-  MainWindow& window() { return ui_->window; }
+  MainWindow& window() { return hosted_ ? hosted_->window.Calculator() : ui_->window; }
+  QWidget& topLevel() { return *window().window(); }
+  const std::vector<ostrel::Fault>& faults() { return hosted_ ? hosted_->faults : ui_->faults; }
 
   QWidget* Focused() { return QApplication::focusWidget(); }
 
@@ -81,25 +87,30 @@ class WindowLayoutTest final : public QObject {
 
   void init() {
     watchdog_ = std::make_unique<ModalWatchdog>();
-    ui_ = std::make_unique<RecordingWindow>();
-    window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    if (qEnvironmentVariable("OSTREL_LAYOUT_HOST") == QLatin1String("document")) {
+      hosted_ = std::make_unique<RecordingDocumentWindow>();
+    } else {
+      ui_ = std::make_unique<RecordingWindow>();
+    }
+    topLevel().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&topLevel()));
   }
 
   void cleanup() {
     ui_.reset();
+    hosted_.reset();
     QVERIFY2(watchdog_->seen().isEmpty(), qPrintable(watchdog_->seen()));
     watchdog_.reset();
   }
 
   void window_isPlainSizableTopLevelWithNoLayout() {
-    QVERIFY(window().isWindow());
-    QVERIFY(!window().inherits("QDialog"));
-    QCOMPARE(window().windowTitle(), QStringLiteral("Ostrel"));
+    QVERIFY(topLevel().isWindow());
+    QVERIFY(!topLevel().inherits("QDialog"));
+    QCOMPARE(topLevel().windowTitle(), QStringLiteral("Ostrel"));
     QCOMPARE(window().size(), QSize(836, 688));
     QVERIFY(!window().layout());
-    QVERIFY(window().minimumSize() != window().maximumSize());
-    QVERIFY(ui_->faults.empty());
+    QVERIFY(topLevel().minimumSize() != topLevel().maximumSize());
+    QVERIFY(faults().empty());
   }
 
   void table_rowsAreWholePixelsAndNamesUnique() {
@@ -217,11 +228,11 @@ class WindowLayoutTest final : public QObject {
     std::map<QWidget*, QRect> before;
     for (QWidget* w : window().findChildren<QWidget*>()) before[w] = w->geometry();
     for (const QSize size : {QSize(1200, 900), QSize(300, 200), QSize(836, 688)}) {
-      window().resize(size);
+      topLevel().resize(size);
       QCoreApplication::processEvents();
       for (const auto& [w, rect] : before) QCOMPARE(w->geometry(), rect);
     }
-    window().showMaximized();
+    topLevel().showMaximized();
     QCoreApplication::processEvents();
     for (const auto& [w, rect] : before) QCOMPARE(w->geometry(), rect);
   }

@@ -1,4 +1,5 @@
-// Renders the window as it opens into the PNG file named on the command line.
+// Renders the window as it opens, menu bar and calculator area, into the PNG file named on the
+// command line.
 
 #include <cstdio>
 
@@ -6,7 +7,7 @@
 #include <QPixmap>
 #include <QTest>
 
-#include "ui/main_window.h"
+#include "ui/document_window.h"
 #include "ui/window_style.h"
 
 int main(int argc, char* argv[]) {
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   ostrel::ui::UseWindowStyle();
-  ostrel::ui::MainWindow window;
+  ostrel::ui::DocumentWindow window;
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
   return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

@@ -12,6 +12,7 @@
 
 #include "core/fault.h"
 #include "ui/controls.h"
+#include "ui/document_window.h"
 #include "ui/main_window.h"
 #include "ui/window_style.h"
 
@@ -50,6 +51,12 @@ class ModalWatchdog final {
 struct RecordingWindow {
   std::vector<Fault> faults;
   MainWindow window{[this](Fault fault) { faults.push_back(fault); }};
+};
+
+// The program's top-level window around the calculator area, its fault reports recorded.
+struct RecordingDocumentWindow {
+  std::vector<Fault> faults;
+  DocumentWindow window{nullptr, [this](Fault fault) { faults.push_back(fault); }};
 };
 
 template <typename W = QWidget>

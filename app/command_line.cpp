@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+#include "app/command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+namespace ostrel::app {
+
+QString VersionText() {
+  return QStringLiteral(
+             "Ostrel %1\n"
+             "Licence GPL-3.0-or-later: GNU General Public License, version 3 or later.\n"
+             "This is free software: you are free to change and redistribute it.\n"
+             "There is NO WARRANTY, to the extent permitted by law.\n")
+      .arg(QStringLiteral(OSTREL_VERSION));
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Cell design calculator for multi-anvil high-pressure experiments."));
+  // Own help and version options: Qt's add --help-all for options that are not read here, and
+  // its version text would not name the licence.
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Show this help and exit."));
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                   QStringLiteral("Show the version and licence and exit."));
+  parser.addOption(help);
+  parser.addOption(version);
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QStringLiteral("A design (.ostrel) to open after start-up."),
+                               QStringLiteral("[FILE]"));
+
+  CommandLine result;
+  const auto error = [&result](const QString& message) {
+    result.mode = CommandLine::Mode::Error;
+    result.text =
+        QStringLiteral("ostrel: %1\nTry 'ostrel --help' for more information.\n").arg(message);
+    return result;
+  };
+  if (!parser.parse(arguments)) return error(parser.errorText());
+  if (parser.isSet(help)) {
+    result.mode = CommandLine::Mode::Help;
+    // Without an application object the parser cannot know the program's name.
+    result.text =
+        parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("ostrel"));
+    return result;
+  }
+  if (parser.isSet(version)) {
+    result.mode = CommandLine::Mode::Version;
+    result.text = VersionText();
+    return result;
+  }
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) return error(QStringLiteral("only one design can be opened at a time."));
+  if (!files.isEmpty()) {
+    if (files.front().isEmpty()) return error(QStringLiteral("the design's file name is empty."));
+    result.file = files.front();
+  }
+  return result;
+}
+
+}  // namespace ostrel::app

@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+#include "ui/document_window.h"
+
+#include <utility>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+
+#include "file/design_file.h"
+#include "present/results_table.h"
+#include "ui/results_clipboard.h"
+
+namespace ostrel::ui {
+namespace {
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+DocumentWindow::DocumentWindow(std::unique_ptr<DocumentPrompts> prompts,
+                               MainWindow::FaultReport report)
+    : prompts_(prompts ? std::move(prompts) : std::make_unique<DialogPrompts>()),
+      calculator_(report ? new MainWindow(std::move(report)) : new MainWindow()) {
+  setWindowIcon(calculator_->windowIcon());
+  // The calculator area keeps its size; the window grows by the menu bar only.
+  const QSize area = calculator_->size();
+  QWidget* const focus = calculator_->focusWidget();
+  setCentralWidget(calculator_);
+  // Taking the area in clears its focus; the window opens with the same box focused as before.
+  if (focus) focus->setFocus();
+  BuildMenus();
+  const int bar = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+  resize(area.width(), area.height() + bar);
+  connect(calculator_, &MainWindow::Refreshed, this, &DocumentWindow::UpdateTitle);
+  UpdateTitle();
+}
+
+DocumentWindow::~DocumentWindow() = default;
+
+void DocumentWindow::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  // Reached with the mouse or Alt, never with Tab.
+  bar->setFocusPolicy(Qt::NoFocus);
+
+  file_menu_ = bar->addMenu(QStringLiteral("&File"));
+  file_menu_->addAction(QStringLiteral("&New"), QKeySequence::New, this,
+                        &DocumentWindow::NewDesign);
+  file_menu_->addAction(QStringLiteral("&Open\u2026"), QKeySequence::Open, this,
+                        &DocumentWindow::OpenDesign);
+  recent_menu_ = file_menu_->addMenu(QStringLiteral("Open &Recent"));
+  recent_menu_->setToolTipsVisible(true);
+  connect(recent_menu_, &QMenu::aboutToShow, this, &DocumentWindow::UpdateRecentMenu);
+  file_menu_->addSeparator();
+  file_menu_->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, &DocumentWindow::Save);
+  file_menu_->addAction(QStringLiteral("Save &As\u2026"), QKeySequence::SaveAs, this,
+                        &DocumentWindow::SaveAs);
+  file_menu_->addSeparator();
+  // Export and Print go before this separator; it shows once they are there.
+  outputs_end_ = file_menu_->addSeparator();
+  outputs_end_->setVisible(false);
+  file_menu_->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+
+  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+  // Ctrl+C stays the boxes' own copy.
+  edit->addAction(QStringLiteral("Copy &Results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                  this, &DocumentWindow::CopyResults);
+
+  view_menu_ = bar->addMenu(QStringLiteral("&View"));
+  view_menu_->menuAction()->setVisible(false);
+
+  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  help->addAction(QStringLiteral("&About Ostrel"), this, &DocumentWindow::ShowAbout);
+  help->addAction(QStringLiteral("About &Qt"), qApp, &QApplication::aboutQt);
+}
+
+QMenu* DocumentWindow::ViewMenu() {
+  view_menu_->menuAction()->setVisible(true);
+  return view_menu_;
+}
+
+void DocumentWindow::AddFileOutputAction(QAction* action) {
+  file_menu_->insertAction(outputs_end_, action);
+  outputs_end_->setVisible(true);
+}
+
+Design DocumentWindow::CurrentDesign() const {
+  Design design = ostrel::CurrentDesign(calculator_->State(), *calculator_);
+  design.calibration = calibration_;
+  return design;
+}
+
+void DocumentWindow::SetCalibration(std::vector<CalibrationPoint> points) {
+  calibration_ = std::move(points);
+  UpdateTitle();
+}
+
+void DocumentWindow::UpdateTitle() {
+  setWindowTitle(Q(document_.WindowTitle()));
+  setWindowFilePath(document_.HasFile() ? Q(document_.Path()) : QString());
+  setWindowModified(document_.IsModified(CurrentDesign()));
+}
+
+bool DocumentWindow::MayDiscard() {
+  if (!document_.AsksBeforeDiscarding(CurrentDesign())) return true;
+  switch (prompts_->AskSaveChanges(this, Q(document_.SaveQuestion()))) {
+    case DocumentPrompts::Answer::Save:
+      return Save();
+    case DocumentPrompts::Answer::Discard:
+      return true;
+    case DocumentPrompts::Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
+void DocumentWindow::NewDesign() {
+  if (!MayDiscard()) return;
+  document_.Detach();
+  calibration_.clear();
+  calculator_->New();
+  UpdateTitle();
+  emit DesignReplaced();
+}
+
+void DocumentWindow::OpenDesign() {
+  if (!MayDiscard()) return;
+  const QString path = prompts_->ChooseFileToOpen(this, recent_.LastFolder());
+  if (!path.isEmpty()) Load(path);
+}
+
+bool DocumentWindow::OpenFile(const QString& path) {
+  return MayDiscard() && Load(path);
+}
+
+bool DocumentWindow::Load(const QString& path) {
+  // The whole file is read and checked before anything in the window changes.
+  const file::DesignRead read = file::ReadDesignFile(path);
+  if (!read.design) {
+    // The reader's message names the file and what is wrong with it.
+    prompts_->ShowProblem(this, read.error, {});
+    return false;
+  }
+  const Design& design = *read.design;
+  calibration_ = design.calibration;
+  // A fault is reported once; the design stays open with all its inputs, and the file attached.
+  calculator_->Open(design);
+  document_.Attach(QFileInfo(path).absoluteFilePath().toStdString(), design);
+  recent_.Add(path);
+  UpdateTitle();
+  emit DesignReplaced();
+  return true;
+}
+
+bool DocumentWindow::Save() {
+  if (!document_.HasFile()) return SaveAs();
+  return SaveTo(Q(document_.Path()));
+}
+
+bool DocumentWindow::SaveAs() {
+  const QString suggestion = document_.HasFile() ? Q(document_.Path()) : recent_.LastFolder();
+  const QString path = prompts_->ChooseFileToSave(this, suggestion);
+  return !path.isEmpty() && SaveTo(path);
+}
+
+bool DocumentWindow::SaveTo(const QString& path) {
+  const Design design = CurrentDesign();
+  if (const QString reason = file::UnsavableReason(design); !reason.isEmpty()) {
+    prompts_->ShowProblem(this, QStringLiteral("%1 was not saved.").arg(QFileInfo(path).fileName()),
+                          reason);
+    return false;
+  }
+  QString error;
+  if (!file::WriteDesignFile(path, design, &error)) {
+    // The writer's message names the file and the reason.
+    prompts_->ShowProblem(this, error, {});
+    return false;
+  }
+  document_.Attach(QFileInfo(path).absoluteFilePath().toStdString(), design);
+  recent_.Add(path);
+  UpdateTitle();
+  return true;
+}
+
+void DocumentWindow::CopyResults() {
+  QGuiApplication::clipboard()->setMimeData(ResultsMimeData(ResultRows(*calculator_)).release());
+}
+
+void DocumentWindow::UpdateRecentMenu() {
+  recent_menu_->clear();
+  const QStringList files = recent_.Files();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString& path = files[i];
+    QAction* entry =
+        recent_menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()),
+                                this, [this, path] { OpenFile(path); });
+    entry->setToolTip(QDir::toNativeSeparators(path));
+  }
+  recent_menu_->addSeparator();
+  QAction* clear = recent_menu_->addAction(QStringLiteral("&Clear Menu"), this, [this] {
+    recent_.Clear();
+    UpdateRecentMenu();
+  });
+  clear->setEnabled(!files.isEmpty());
+}
+
+void DocumentWindow::ShowAbout() {
+  QMessageBox::about(
+      this, QStringLiteral("About Ostrel"),
+      QStringLiteral("<p><b>Ostrel %1</b></p>"
+                     "<p>Cell design calculator for multi-anvil high-pressure experiments.</p>"
+                     "<p>Copyright \u00a9 2026 The Ostrel developers.</p>"
+                     "<p>Licence GPL-3.0-or-later: this program is free software; you can "
+                     "redistribute it and/or modify it under the terms of the GNU General Public "
+                     "License, version 3 or (at your option) any later version. It comes with "
+                     "NO WARRANTY.</p>")
+          .arg(QStringLiteral(OSTREL_VERSION)));
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+  if (MayDiscard()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace ostrel::ui
