@@ -30,6 +30,8 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::Error:
       std::fputs(command.text.toLocal8Bit().constData(), stderr);
       return 2;
+    case CommandLine::Mode::Headless:
+      return ostrel::cli::Run(command.request);
     case CommandLine::Mode::Window:
       break;
   }
