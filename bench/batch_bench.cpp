@@ -5,11 +5,12 @@
 // program's processor time (user and system: steadier than wall time on a shared machine), its
 // wall time and its peak resident memory, as the kernel reports them for the child process.
 //
-//   ostrel_bench_batch [--rows N] [--repeat R] [OSTREL ARGUMENT...]
+//   ostrel_bench_batch [--rows N] [--repeat R] [--keep] [OSTREL ARGUMENT...]
 //
 // N designs in the large run (1,000,000), R runs of each size (3); arguments after the options
 // go to ostrel after --batch (for instance --format json or --units Inches,bars,kN). The inputs
-// are written once to the temporary folder; the output goes to /dev/null.
+// are written once to the temporary folder and removed afterwards unless --keep is given; the
+// output goes to /dev/null.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -118,6 +119,7 @@ double Median(std::vector<double> v) {
 int main(int argc, char** argv) {
   long long rows = 1000000;
   int repeat = 3;
+  bool keep = false;
   std::vector<std::string> extra;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -125,6 +127,8 @@ int main(int argc, char** argv) {
       rows = std::atoll(argv[++i]);
     } else if (a == "--repeat" && i + 1 < argc) {
       repeat = std::max(1, std::atoi(argv[++i]));
+    } else if (a == "--keep") {
+      keep = true;
     } else {
       extra.push_back(a);
     }
@@ -146,7 +150,11 @@ int main(int argc, char** argv) {
     const double c = Median(cpu), w = Median(wall);
     std::printf("%10lld %9.3f %9.3f %16.0f %17.0f %14.1f\n", n, c, w, n / c, n / w,
                 *std::max_element(rss.begin(), rss.end()));
-    std::remove(input.c_str());
+    if (keep) {
+      std::printf("%10s %s\n", "input", input.c_str());
+    } else {
+      std::remove(input.c_str());
+    }
   }
   return 0;
 }
