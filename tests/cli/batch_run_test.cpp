@@ -183,6 +183,23 @@ TEST(Batch, ExactValuesAsJson) {
             std::string::npos);
 }
 
+// Far more than one block of input and of output: every row, in order, nothing lost at a block's
+// edge.
+TEST(Batch, RowsAcrossManyBlocks) {
+  std::string input = "OEL,TEL\n";
+  for (int i = 0; i < 3000; ++i) input += i % 2 == 0 ? "14,8\n" : "10,5\n";
+  const BatchResult run = RunOn(input, {});
+  EXPECT_EQ(run.status, kExitSuccess);
+  std::size_t at = run.out.find('\n') + 1;
+  for (int line = 2; line <= 3001; ++line) {
+    const std::string expected =
+        std::to_string(line) + "," + (line % 2 == 0 ? kStartupTexts : kSmallTexts).substr(0, 5);
+    ASSERT_EQ(run.out.compare(at, expected.size(), expected), 0) << "line " << line;
+    at = run.out.find('\n', at) + 1;
+  }
+  EXPECT_EQ(at, run.out.size());
+}
+
 TEST(Batch, BadHeaderFailsEveryRowAndIsReportedOnce) {
   const BatchResult run = RunOn("OEL,Oel\n1,2\n3,4\n", {});
   EXPECT_EQ(run.status, kExitFailure);
