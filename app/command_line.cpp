@@ -18,8 +18,12 @@ QString VersionText() {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
-      QStringLiteral("Cell design calculator for multi-anvil high-pressure experiments."));
+  parser.setApplicationDescription(QStringLiteral(
+      "Cell design calculator for multi-anvil high-pressure experiments.\n"
+      "Opens the window, or with --print or --batch writes the numbers without one (and without\n"
+      "a display), with \".\" as the decimal separator whatever the locale, or with --sheet\n"
+      "writes a design's sheet as a PDF.\n"
+      "Exit status: 0 success, 1 a design, row or sheet that failed, 2 a usage error."));
   // Own help and version options: Qt's add --help-all for options that are not read here, and
   // its version text would not name the licence.
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -33,9 +37,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption(sheet);
-  parser.addPositionalArgument(QStringLiteral("FILE"),
-                               QStringLiteral("A design (.ostrel) to open after start-up."),
-                               QStringLiteral("[FILE]"));
+  const cli::ModeOptions modes(parser);
+  parser.addPositionalArgument(
+      QStringLiteral("FILE"),
+      QStringLiteral("A design (.ostrel) to open after start-up; with --batch, the CSV input."),
+      cli::ModeOptions::PositionalSyntax());
 
   CommandLine result;
   const auto error = [&result](const QString& message) {
@@ -55,6 +61,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(version)) {
     result.mode = CommandLine::Mode::Version;
     result.text = VersionText();
+    return result;
+  }
+  const cli::ModeOptions::Outcome headless = modes.Read(parser);
+  if (!headless.error.isEmpty()) return error(headless.error);
+  if (headless.request) {
+    result.mode = CommandLine::Mode::Headless;
+    result.request = *headless.request;
     return result;
   }
   const QStringList files = parser.positionalArguments();

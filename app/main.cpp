@@ -52,6 +52,8 @@ int main(int argc, char* argv[]) {
       return 2;
     case CommandLine::Mode::Sheet:
       return WriteSheet(command, argc, argv);
+    case CommandLine::Mode::Headless:
+      return ostrel::cli::Run(command.request);
     case CommandLine::Mode::Window:
       break;
   }

@@ -396,7 +396,7 @@ class DocumentWindowTest final : public QObject {
     QTest::newRow("file") << QStringList{"ostrel", "a.ostrel"} << int(Mode::Window) << "a.ostrel";
     QTest::newRow("version") << QStringList{"ostrel", "-v"} << int(Mode::Version) << "";
     QTest::newRow("twoFiles") << QStringList{"ostrel", "a", "b"} << int(Mode::Error) << "";
-    QTest::newRow("unknown") << QStringList{"ostrel", "--print"} << int(Mode::Error) << "";
+    QTest::newRow("unknown") << QStringList{"ostrel", "--bogus"} << int(Mode::Error) << "";
   }
 
   void commandLine() {
