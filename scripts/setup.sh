@@ -32,6 +32,8 @@ ostrel_install_missing() {
 OSTREL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
   libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream dpkg-dev file fonts-liberation2
   clang-14 libclang-rt-14-dev)
+# The design file type's check (update-mime-database).
+OSTREL_BUILD_PACKAGES+=(shared-mime-info)
 
 ostrel_build() {
   cmake -S "$OSTREL_ROOT" -B "$OSTREL_BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
