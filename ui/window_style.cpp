@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -18,7 +19,7 @@ constexpr int kCaptionIndent = 7;
 // button shows only in a window too narrow for the menus: a quarter of the menu bar's start-up.
 class DeferredIcon final : public QIconEngine {
  public:
-  DeferredIcon(const QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+  DeferredIcon(QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
@@ -34,13 +35,14 @@ class DeferredIcon final : public QIconEngine {
  private:
   const QIcon& Icon() {
     if (!fetched_) {
-      icon_ = style_->standardIcon(which_);
+      // The style goes if the application's style is replaced; the icon may outlive it.
+      icon_ = (style_ ? style_.data() : QApplication::style())->standardIcon(which_);
       fetched_ = true;
     }
     return icon_;
   }
 
-  const QStyle* style_;
+  QPointer<QStyle> style_;
   QStyle::StandardPixmap which_;
   QIcon icon_;
   bool fetched_ = false;
