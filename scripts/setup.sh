@@ -36,6 +36,8 @@ OSTREL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest
 OSTREL_BUILD_PACKAGES+=(poppler-utils)
 # The calibration window's plot (Qt Charts, which needs the OpenGL module's CMake files).
 OSTREL_BUILD_PACKAGES+=(qt6-charts-dev libqt6opengl6-dev)
+# The design file type's check (update-mime-database).
+OSTREL_BUILD_PACKAGES+=(shared-mime-info)
 
 ostrel_build() {
   cmake -S "$OSTREL_ROOT" -B "$OSTREL_BUILD" -DCMAKE_BUILD_TYPE=Release "$@"

@@ -6,10 +6,15 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "file/design_file.h"
+
 namespace ostrel::ui {
 namespace {
 
-const QString kFilter = QStringLiteral("Ostrel designs (*.ostrel);;All files (*)");
+QString Filter() {
+  return QStringLiteral("Ostrel designs (*.%1);;All files (*)")
+      .arg(QLatin1String(file::kFileSuffix));
+}
 
 QString OnlyFile(QFileDialog& dialog) {
   if (dialog.exec() != QDialog::Accepted) return {};
@@ -40,18 +45,18 @@ void DialogPrompts::ShowProblem(QWidget* parent, const QString& text, const QStr
 }
 
 QString DialogPrompts::ChooseFileToOpen(QWidget* parent, const QString& folder) {
-  QFileDialog dialog(parent, QStringLiteral("Open Design"), folder, kFilter);
+  QFileDialog dialog(parent, QStringLiteral("Open Design"), folder, Filter());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   return OnlyFile(dialog);
 }
 
 QString DialogPrompts::ChooseFileToSave(QWidget* parent, const QString& suggestion) {
-  QFileDialog dialog(parent, QStringLiteral("Save Design"), suggestion, kFilter);
+  QFileDialog dialog(parent, QStringLiteral("Save Design"), suggestion, Filter());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   // A name typed without an extension still makes a design file the file manager knows.
-  dialog.setDefaultSuffix(QStringLiteral("ostrel"));
+  dialog.setDefaultSuffix(QLatin1String(file::kFileSuffix));
   return OnlyFile(dialog);
 }
 

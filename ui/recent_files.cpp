@@ -10,47 +10,71 @@
 namespace ostrel::ui {
 namespace {
 
+const QString kOrganisation = QStringLiteral("Ostrel");
+const QString kApplication = QStringLiteral("Ostrel");
 const QString kFilesKey = QStringLiteral("recentFiles");
 const QString kFolderKey = QStringLiteral("lastFolder");
 
-const QString kOrganisation = QStringLiteral("Ostrel");
-const QString kApplication = QStringLiteral("Ostrel");
-
 }  // namespace
 
-RecentFiles::RecentFiles() = default;
-RecentFiles::~RecentFiles() = default;
+RecentFiles::RecentFiles() {
+  // A zero timer fires once the posted events are delivered, the window's repaint among them.
+  write_.setSingleShot(true);
+  write_.setInterval(0);
+  QObject::connect(&write_, &QTimer::timeout, [this] { Write(); });
+}
 
-QSettings& RecentFiles::Settings() const {
-  if (!settings_) settings_ = std::make_unique<QSettings>(kOrganisation, kApplication);
-  return *settings_;
+RecentFiles::~RecentFiles() {
+  if (write_.isActive()) Write();
+}
+
+void RecentFiles::Load() const {
+  if (loaded_) return;
+  const QSettings settings(kOrganisation, kApplication);
+  files_ = settings.value(kFilesKey).toStringList();
+  // A hand-edited settings file may hold more or repeated names.
+  files_.removeDuplicates();
+  files_.removeAll(QString());
+  files_ = files_.mid(0, kMaxFiles);
+  folder_ = settings.value(kFolderKey).toString();
+  loaded_ = true;
+}
+
+void RecentFiles::Write() {
+  write_.stop();
+  QSettings settings(kOrganisation, kApplication);
+  if (files_.isEmpty()) {
+    settings.remove(kFilesKey);
+  } else {
+    settings.setValue(kFilesKey, files_);
+  }
+  if (!folder_.isEmpty()) settings.setValue(kFolderKey, folder_);
 }
 
 QStringList RecentFiles::Files() const {
-  QStringList files = Settings().value(kFilesKey).toStringList();
-  // A hand-edited settings file may hold more or repeated names.
-  files.removeDuplicates();
-  files.removeAll(QString());
-  return files.mid(0, kMaxFiles);
+  Load();
+  return files_;
 }
 
 void RecentFiles::Add(const QString& path) {
+  Load();
   const QFileInfo info(path);
-  const QString absolute = info.absoluteFilePath();
-  QStringList files = Files();
-  files.removeAll(absolute);
-  files.prepend(absolute);
-  Settings().setValue(kFilesKey, files.mid(0, kMaxFiles));
-  Settings().setValue(kFolderKey, info.absolutePath());
+  files_.removeAll(info.absoluteFilePath());
+  files_.prepend(info.absoluteFilePath());
+  files_ = files_.mid(0, kMaxFiles);
+  folder_ = info.absolutePath();
+  write_.start();
 }
 
 void RecentFiles::Clear() {
-  Settings().remove(kFilesKey);
+  Load();
+  files_.clear();
+  write_.start();
 }
 
 QString RecentFiles::LastFolder() const {
-  const QString folder = Settings().value(kFolderKey).toString();
-  if (!folder.isEmpty() && QDir(folder).exists()) return folder;
+  Load();
+  if (!folder_.isEmpty() && QDir(folder_).exists()) return folder_;
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 

@@ -2,24 +2,23 @@
 // Copyright (C) 2026 The Ostrel developers
 #pragma once
 
-#include <memory>
-
 #include <QString>
 #include <QStringList>
-
-class QSettings;
+#include <QTimer>
 
 namespace ostrel::ui {
 
 // The only things remembered between runs: the designs last opened or saved, newest first, and
 // the folder of the last one. Kept with QSettings under organisation and application "Ostrel",
-// opened at first use (start-up reads nothing) and kept open, so that a change is made in memory
-// and QSettings writes it to disk from the event loop, after the frame that shows the design.
+// read at first use (start-up reads nothing). A change is made in memory and written once the
+// event loop has nothing else to do, after the frame that shows the design: writing settings
+// waits for the disk, on a slow one longer than a frame.
 class RecentFiles final {
  public:
   static constexpr int kMaxFiles = 8;
 
   RecentFiles();
+  // Writes what is still to be written.
   ~RecentFiles();
 
   QStringList Files() const;
@@ -30,9 +29,13 @@ class RecentFiles final {
   QString LastFolder() const;
 
  private:
-  QSettings& Settings() const;
+  void Load() const;
+  void Write();
 
-  mutable std::unique_ptr<QSettings> settings_;
+  mutable bool loaded_ = false;
+  mutable QStringList files_;
+  mutable QString folder_;
+  QTimer write_;
 };
 
 }  // namespace ostrel::ui

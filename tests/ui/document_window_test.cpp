@@ -432,6 +432,7 @@ class DocumentWindowTest final : public QObject {
     QStringList expected{Path("r3.ostrel")};
     for (int i = 9; expected.size() < 8; --i)
       if (i != 3) expected << Path(QStringLiteral("r%1.ostrel").arg(i));
+    QCoreApplication::processEvents();  // the list is written once the event loop is idle
     QCOMPARE(QSettings("Ostrel", "Ostrel").value("recentFiles").toStringList(), expected);
     window().UpdateRecentMenu();
     QList<QAction*> entries = window().RecentMenu()->actions();
