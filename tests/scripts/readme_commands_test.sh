@@ -47,3 +47,4 @@ fi
 ran="$(sed -n 's/.* tests failed out of \([0-9][0-9]*\)$/\1/p' "$scratch/test.log" | tail -n 1)"
 [ -n "$ran" ] && [ "$ran" -gt 0 ] || fail "the test command printed no CTest summary with tests"
 echo "PASS: the test command ran $ran tests after the run command"
+rm -rf "$build"
