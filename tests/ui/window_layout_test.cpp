@@ -112,8 +112,9 @@ QString Describe(const QRect& r) {
 }
 
 // Where a control paints its caption's text, in its own coordinates: a label's lines wrapped at
-// its width (and clipped to it), a button's line centred, an option's line left of centre after
-// its mark, a frame's line in its top border. Empty for a text box and a caption-less frame.
+// its width (and clipped to it), a button's line centred, an option's line after its mark,
+// centred in height, a frame's line in its top border. Empty for a text box and a caption-less
+// frame.
 QRect PaintedText(const QWidget* w) {
   const QFontMetrics fm(w->font());
   const QStyle* style = w->style();
