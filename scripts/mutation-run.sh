@@ -108,7 +108,7 @@ while IFS=$'\t' read -r name file from to; do
       ;;
     1)
       caught=$((caught + 1))
-      first="$(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (Failed)$/\1/p' "$logs/$name.log" | head -n 1)"
+      first="$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\).* (Failed)$/\1/p' "$logs/$name.log" | head -n 1)"
       line="caught    $name ($file) by ${first:-a failing test}"
       ;;
     *)
