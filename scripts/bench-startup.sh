@@ -17,7 +17,8 @@ if ! [[ "$runs" =~ ^[0-9]+$ ]] || [ "$runs" -lt 15 ]; then
 fi
 
 ostrel_install_missing "${OSTREL_BUILD_PACKAGES[@]}" xvfb
-cmake -S "$OSTREL_ROOT" -B "$OSTREL_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The benchmarks need OSTREL_BUILD_BENCH; the tests stay on, as the test command leaves them.
+ostrel_configure -DOSTREL_BUILD_TESTS=ON -DOSTREL_BUILD_BENCH=ON -DOSTREL_TEST_SCRIPTS=ON >/dev/null
 cmake --build "$OSTREL_BUILD" --parallel "$(nproc)" \
   --target measure_startup ostrel_first_frame minwin empty_window
 

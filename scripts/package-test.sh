@@ -37,7 +37,8 @@ case "$(package_status)" in
 esac
 
 ostrel_install_missing "${OSTREL_BUILD_PACKAGES[@]}" lintian xvfb x11-utils
-ostrel_build
+# The test command's own options, so that the build folder it runs its suite in stays as it set it.
+ostrel_build -DOSTREL_BUILD_TESTS=ON -DOSTREL_BUILD_BENCH=ON -DOSTREL_TEST_SCRIPTS=ON
 
 work="$(mktemp -d)"
 # apt-get reads the package as its unprivileged download user.

@@ -39,7 +39,24 @@ OSTREL_BUILD_PACKAGES+=(qt6-charts-dev libqt6opengl6-dev)
 # The design file type's check (update-mime-database).
 OSTREL_BUILD_PACKAGES+=(shared-mime-info)
 
+# A build folder keeps the options of whichever command configured it last, so every command
+# states each option it depends on: the run command turns the tests off, and a command that
+# left them out would inherit that. The callers pass -DOSTREL_BUILD_TESTS and -DOSTREL_BUILD_BENCH
+# themselves; the options no command changes are stated here.
+ostrel_configure() {
+  local option
+  for option in OSTREL_BUILD_TESTS OSTREL_BUILD_BENCH; do
+    if [[ " $* " != *" -D$option="* ]]; then
+      echo "error: ${FUNCNAME[1]:-ostrel_configure} must state -D$option" >&2
+      return 1
+    fi
+  done
+  cmake -S "$OSTREL_ROOT" -B "$OSTREL_BUILD" -DCMAKE_BUILD_TYPE=Release -DOSTREL_BUILD_UI=ON \
+    -DOSTREL_BUILD_FUZZ=OFF "$@"
+}
+
+# Configures as above, then builds everything that configuration holds.
 ostrel_build() {
-  cmake -S "$OSTREL_ROOT" -B "$OSTREL_BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
+  ostrel_configure "$@"
   cmake --build "$OSTREL_BUILD" --parallel "$(nproc)"
 }

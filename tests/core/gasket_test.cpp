@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cfenv>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "core/calc.h"
@@ -52,6 +56,11 @@ INSTANTIATE_TEST_SUITE_P(
         GeometryCase{"TelAboveOel", 8, 14, 5, -2.8284270763397217f, -1, 12, 8, 241.35911560058594f,
                      6.531972885131836f, 22, 18, -2545.58447265625f},
         GeometryCase{"AllZero", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        // The volume takes the long edge as stored (17.060001373291016), not the double sum
+        // 17.060000419616699 it was rounded from: that one gives 1026.3949584960938.
+        GeometryCase{"RoundedLongEdge", 5, 2, 6.03f, 1.4142135381698608f, 0.5f, 3, 5,
+                     58.925563812255859f, 4.0824828147888184f, 15.060000419616699f,
+                     17.060001373291016f, 1026.39501953125f},
         GeometryCase{"NegativeOel", -14, 8, 5, -10.370899200439453f, -3.6666667461395264f,
                      0.6666666865348816f, -14, -1293.5340576171875f, -11.430952072143555f,
                      10.666666984558105f, -4, 1037.08984375f},
@@ -140,12 +149,14 @@ TEST(FaultFlags, FlagsRaisedBeforeAProcedureAreNotItsFault) {
   EXPECT_EQ(s.GasketVolume, 2884.99560546875f);
 }
 
+// Every field is +0.0f, compared bit for bit (a -0.0f or a stray default fails): the record is
+// 36 floats and nothing else, and a new one reads as 36 zero floats.
 TEST(CalcStateRecord, IsZeroWhenCreated) {
+  static_assert(sizeof(CalcState) == 36 * sizeof(float));
   const CalcState s;
-  const float* first = &s.VecA[0];
-  const float* last = &s.PaperHole;
-  for (const float* f = first; f <= last; ++f) EXPECT_EQ(*f, 0.0f);
-  EXPECT_EQ(sizeof(CalcState), 36 * sizeof(float));
+  std::array<std::uint32_t, 36> bits{};
+  std::memcpy(bits.data(), &s, sizeof s);
+  for (std::size_t i = 0; i < bits.size(); ++i) EXPECT_EQ(bits[i], 0u) << "float " << i;
 }
 
 TEST(CalcStateRecord, StartupDesignTouchesOnlyTheDesignInputs) {

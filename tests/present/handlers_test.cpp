@@ -9,14 +9,16 @@
 #include <vector>
 
 #include "core/calc_state.h"
-#include "tests/present/test_view.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/startup_texts.h"
 
 namespace ostrel {
 namespace {
 
-using present_test::AsStrings;
-using present_test::kStartupMmPsiUSTons;
-using present_test::TestWindow;
+using test_support::AsStrings;
+using test_support::FakeView;
+using test_support::FakeWindow;
+using test_support::kStartupMmPsiUSTons;
 
 constexpr float kInchFactor = 0.03937f;
 
@@ -24,14 +26,14 @@ class HandlersTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(w.handlers.Form_Load(), Fault::None); }
 
-  TestWindow w;
+  FakeWindow w;
   CalcState& s = w.s;
-  present_test::TestView& view = w.view;
+  FakeView& view = w.view;
   Handlers& handlers = w.handlers;
 };
 
 TEST(FormLoad, ShowsTheStartupDesign) {
-  TestWindow w;
+  FakeWindow w;
   ASSERT_EQ(w.handlers.Form_Load(), Fault::None);
   EXPECT_EQ(AsStrings(w.view.Texts()), AsStrings(kStartupMmPsiUSTons));
   EXPECT_EQ(w.view.Selected(Group::optDistanceUnits), 0);
@@ -48,8 +50,8 @@ TEST(FormLoad, ShowsTheStartupDesign) {
 }
 
 TEST(FormLoad, IgnoresFlagsRaisedByTheWindow) {
-  TestWindow w(",");
-  w.view.RaiseOnEveryCall(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+  FakeWindow w(",");
+  w.view.SetNoisyFlags(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
   ASSERT_EQ(w.handlers.Form_Load(), Fault::None);
   EXPECT_EQ(w.view.Text(Box::txtGasketThickness), "2,83");
   EXPECT_EQ(w.view.Text(Box::txtTheoreticalPressure), "9,1");
@@ -98,7 +100,7 @@ TEST_F(HandlersTest, RamDiameterHalfwayIsShownAtTheEvenStep) {
 TEST_F(HandlersTest, LettersInOilPressureStoreOnlyTheRamDiameter) {
   view.Type(Box::txtRamDiameter, "400");
   view.Type(Box::txtOilPressure, "abc");
-  view.ClearWrites();
+  view.ClearLogs();
   EXPECT_EQ(handlers.cmdRam_Click(), Fault::TypeMismatch);
   EXPECT_EQ(s.RamDiameter, 400.0f);
   EXPECT_EQ(s.OilPressure, 6.897f);
@@ -109,7 +111,7 @@ TEST_F(HandlersTest, LettersInOilPressureStoreOnlyTheRamDiameter) {
 
 struct RefreshCase {
   const char* name;
-  Fault (*action)(TestWindow&);
+  Fault (*action)(FakeWindow&);
 };
 
 class TypedTextTest : public HandlersTest, public ::testing::WithParamInterface<RefreshCase> {};
@@ -128,15 +130,28 @@ INSTANTIATE_TEST_SUITE_P(
     Handlers, TypedTextTest,
     ::testing::Values(
         RefreshCase{"UnitChange",
-                    [](TestWindow& w) {
+                    [](FakeWindow& w) {
                       w.view.Click(Group::optForceUnits, 0);
                       return w.view.NestedFaults().back();
                     }},
-        RefreshCase{"OtherSection", [](TestWindow& w) { return w.handlers.cmdHole_Click(); }},
-        RefreshCase{"Preset", [](TestWindow& w) { return w.handlers.cmdWhichPress_Click(3); }},
+        RefreshCase{"OtherSection", [](FakeWindow& w) { return w.handlers.cmdHole_Click(); }},
+        RefreshCase{"Preset", [](FakeWindow& w) { return w.handlers.cmdWhichPress_Click(3); }},
         RefreshCase{"ForceOptionHandler",
-                    [](TestWindow& w) { return w.handlers.optForceUnits_Click(0); }}),
+                    [](FakeWindow& w) { return w.handlers.optForceUnits_Click(0); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A design whose gasket volume lies next to a halfway point of the display: the volume from the
+// stored (rounded) outer long edge is 1026.39502 and shows "1026.4"; from the double sum that the
+// edge was rounded from it would be 1026.39496, "1026.39".
+TEST_F(HandlersTest, GasketVolumeFromTheStoredOuterLongEdge) {
+  view.Type(Box::txtOEL, "5");
+  view.Type(Box::txtTEL, "2");
+  ASSERT_EQ(handlers.cmdCalc_Click(), Fault::None);
+  view.Type(Box::txtGasketWidth, "6.03");
+  ASSERT_EQ(handlers.cmdOuterCalc_Click(), Fault::None);
+  EXPECT_EQ(view.Text(Box::txtOuterLongEdge), "17.06");
+  EXPECT_EQ(view.Text(Box::txtGasketVolume), "1026.4");
+}
 
 TEST_F(HandlersTest, NewOctahedronLeavesLaterSectionsAlone) {
   const float hole_volume = s.HoleVolume;
@@ -172,7 +187,7 @@ class CalcButtonTest : public HandlersTest, public ::testing::WithParamInterface
     if (c.second) second_before = s.*c.second;
     view.Type(c.first_box, first_text);
     if (c.second) view.Type(c.second_box, second_text);
-    view.ClearWrites();
+    view.ClearLogs();
     EXPECT_EQ((handlers.*c.handler)(), expected);
   }
   float first_before = 0;
@@ -249,7 +264,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalcButton, ZeroFactorBeforeAnyRefreshIsDivisionByZero) {
-  TestWindow w;
+  FakeWindow w;
   w.view.Type(Box::txtHoleDiameter, "5");
   EXPECT_EQ(w.handlers.cmdHole_Click(), Fault::DivisionByZero);
   EXPECT_EQ(w.s.HoleDiameter, std::numeric_limits<float>::infinity());
@@ -259,14 +274,14 @@ TEST(CalcButton, ZeroFactorBeforeAnyRefreshIsDivisionByZero) {
 TEST_F(HandlersTest, ProcedureFaultSkipsTheRefresh) {
   view.Type(Box::txtOEL, "0");
   ASSERT_EQ(handlers.cmdCalc_Click(), Fault::None);
-  view.ClearWrites();
+  view.ClearLogs();
   EXPECT_EQ(handlers.cmdTCCalc_Click(), Fault::DivisionByZero);
   EXPECT_TRUE(view.Writes().empty());
 }
 
 TEST_F(HandlersTest, ZeroTruncationFaultsInTheRefreshAfterTheForce) {
   view.Type(Box::txtTEL, "0");
-  view.ClearWrites();
+  view.ClearLogs();
   EXPECT_EQ(handlers.cmdCalc_Click(), Fault::DivisionByZero);
   EXPECT_EQ(view.Writes().back(), Box::txtForce);
   EXPECT_EQ(view.Text(Box::txtTheoreticalPressure), "9.1");

@@ -10,17 +10,17 @@
 
 #include "core/calc.h"
 #include "present/units.h"
-#include "tests/present/test_view.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/startup_texts.h"
 
 namespace ostrel {
 namespace {
 
-using present_test::AsStrings;
-using present_test::BoxesUpTo;
-using present_test::kNone;
-using present_test::kStartupMmPsiUSTons;
-using present_test::TestView;
-using present_test::Texts;
+using test_support::AsStrings;
+using test_support::BoxesUpTo;
+using test_support::kStartupMmPsiUSTons;
+using test_support::Texts;
+constexpr int kNone = test_support::kNoSelection;
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
@@ -45,10 +45,11 @@ class ShowResultsTest : public ::testing::Test {
     view.Select(Group::optForceUnits, force);
   }
 
-  std::vector<std::string> Shown() const { return present_test::AsStrings(view.Texts()); }
+  std::vector<std::string> Shown() const { return AsStrings(view.Texts()); }
 
   CalcState s;
-  TestView view;
+  // "old" marks the boxes that a refresh has not written.
+  test_support::FakeView view{".", "old"};
 };
 
 constexpr Texts kStartupInches = {
@@ -217,7 +218,7 @@ TEST_F(ShowResultsTest, FlagsRaisedBeforeTheRefreshAreNotFaults) {
 }
 
 TEST_F(ShowResultsTest, FlagsRaisedByTheWindowAreNotFaults) {
-  view.RaiseOnEveryCall(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+  view.SetNoisyFlags(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
   ASSERT_EQ(ShowResults(s, view), Fault::None);
   EXPECT_EQ(Shown(), AsStrings(kStartupMmPsiUSTons));
 }
@@ -320,7 +321,7 @@ TEST_P(UnselectedGroupTest, FaultsAtTheGroupsFirstScaledBox) {
   ASSERT_EQ(ShowResults(s, view), Fault::None);
   const CalcState factors = s;
   const auto shown = view.Texts();
-  view.ClearWrites();
+  view.ClearLogs();
   s.Force = 0.0f;
 
   view.Select(GetParam().group, kNone);

@@ -2,6 +2,7 @@
 // selected, through every option of every unit group; accessible names stay the labels'
 // captions, box texts stay as the refresh writes them, and the window carries its icon.
 
+#include <iterator>
 #include <map>
 #include <memory>
 #include <vector>
@@ -16,14 +17,9 @@
 #include "present/box_labels.h"
 #include "window_test_support.h"
 
-using ostrel::Box;
 using ostrel::Fault;
 using ostrel::kBoxCount;
-using ostrel::kBoxLabels;
 using ostrel::Quantity;
-using ostrel::ui::Control;
-using ostrel::ui::kControls;
-using ostrel::ui::Kind;
 using ostrel::ui::test::Child;
 using ostrel::ui::test::ModalWatchdog;
 using ostrel::ui::test::RecordingWindow;
@@ -56,17 +52,47 @@ QString UnitOf(Quantity kind, const Units& units) {
   return {};
 }
 
-// Each box's object name and the caption of the label that names it.
-std::map<Box, std::pair<QString, QString>> BoxesAndCaptions() {
-  std::map<Box, std::pair<QString, QString>> boxes;
-  for (const Control& c : kControls) {
-    if (c.kind == Kind::TextBox) boxes[c.box].first = QString::fromUtf8(c.name);
-  }
-  for (const Control& c : kControls) {
-    if (c.kind == Kind::Label) boxes[c.box].second = QString::fromUtf8(c.caption);
-  }
-  return boxes;
-}
+// What each box is described as, written out here rather than taken from the tables the window
+// is built from: its widget, its quantity, the kind of unit it is shown in and the caption of the
+// label that names it.
+struct Described {
+  const char* box;
+  const char* quantity;
+  Quantity kind;
+  const char* caption;
+};
+constexpr Described kDescribed[] = {
+    {"txtOEL", "Octahedron edge length", Quantity::Length, "OEL"},
+    {"txtTEL", "Truncation edge length", Quantity::Length, "TEL"},
+    {"txtGasketWidth", "Gasket width", Quantity::Length, "Gasket Width"},
+    {"txtHoleDiameter", "Hole diameter", Quantity::Length, "Hole diameter"},
+    {"txtTCCentralDepth", "Thermocouple central depth", Quantity::Length, "Central Depth"},
+    {"txtTCEdgePosition", "Thermocouple position on octahedron edge", Quantity::Length,
+     "TC position on octahedron edge"},
+    {"txtCubeSize", "Cube size", Quantity::Length, "Cube size"},
+    {"txtTapeThickness", "Tape thickness", Quantity::Length, "Tape thickness"},
+    {"txtGasketThickness", "Gasket thickness", Quantity::Length, "Gasket thickness"},
+    {"txtInnerShortEdge", "Gasket inner short edge", Quantity::Length, "Gasket inner short edge"},
+    {"txtInnerLongEdge", "Gasket inner long edge", Quantity::Length, "Gasket inner long edge"},
+    {"txtOctahedronVolume", "Octahedron volume", Quantity::Volume, "Octahedron volume"},
+    {"txtHoleLength", "Hole length", Quantity::Length, "Hole Length"},
+    {"txtOctahedronWaist", "Octahedron waist", Quantity::Length, "Octahedron waist"},
+    {"txtOuterShortEdge", "Gasket outer short edge", Quantity::Length, "Gasket outer short edge"},
+    {"txtOuterLongEdge", "Gasket outer long edge", Quantity::Length, "Gasket outer long edge"},
+    {"txtGasketVolume", "Total gasket volume", Quantity::Volume, "Total gasket volume"},
+    {"txtHoleVolume", "Hole volume", Quantity::Volume, "Hole Volume"},
+    {"txtSpreadAngle", "Spread angle", Quantity::Angle, "Spread Angle"},
+    {"txtRakeAngle", "Rake angle", Quantity::Angle, "Rake Angle"},
+    {"txtPaperHole", "Paper hole width", Quantity::Length, "Paper hole width"},
+    {"txtPaperWidth", "Paper width", Quantity::Length, "Paper Width"},
+    {"txtModifiedGasketThickness", "Modified gasket thickness", Quantity::Length,
+     "Modified gasket thickness"},
+    {"txtRamDiameter", "Ram diameter", Quantity::Length, "Ram diameter"},
+    {"txtOilPressure", "Oil pressure", Quantity::OilPressure, "Oil Pressure"},
+    {"txtForce", "Force", Quantity::Force, "Force"},
+    {"txtTheoreticalPressure", "Theoretical pressure", Quantity::Pressure,
+     "Theoretical pressure (GPa)"},
+};
 
 }  // namespace
 
@@ -79,25 +105,25 @@ class WindowDescriptionsTest final : public QObject {
   QLineEdit* BoxWidget(const QString& name) { return ui_->window.findChild<QLineEdit*>(name); }
 
   void CheckAllBoxes(const Units& units) {
-    const auto boxes = BoxesAndCaptions();
-    QCOMPARE(int(boxes.size()), kBoxCount);
-    for (const auto& [box, names] : boxes) {
-      const auto& [name, caption] = names;
+    QCOMPARE(int(ui_->window.findChildren<QLineEdit*>().size()), kBoxCount);
+    QCOMPARE(int(std::size(kDescribed)), kBoxCount);
+    for (const Described& d : kDescribed) {
+      const QString name = QString::fromUtf8(d.box);
       QLineEdit* widget = BoxWidget(name);
       QVERIFY2(widget, qPrintable(name));
-      const auto& label = kBoxLabels[static_cast<int>(box)];
-      const QString expected = QString::fromUtf8(label.quantity) + QStringLiteral(" (") +
-                               UnitOf(label.kind, units) + QStringLiteral(")");
+      const QString expected = QString::fromUtf8(d.quantity) + QStringLiteral(" (") +
+                               UnitOf(d.kind, units) + QStringLiteral(")");
       QCOMPARE(widget->toolTip(), expected);
       QCOMPARE(widget->accessibleDescription(), expected);
-      QCOMPARE(widget->accessibleName(), caption);
+      QCOMPARE(widget->accessibleName(), QString::fromUtf8(d.caption));
     }
   }
 
   std::map<QString, QString> Texts() {
     std::map<QString, QString> texts;
-    for (const auto& [box, names] : BoxesAndCaptions()) {
-      texts[names.first] = BoxWidget(names.first)->text();
+    for (const Described& d : kDescribed) {
+      const QString name = QString::fromUtf8(d.box);
+      texts[name] = BoxWidget(name)->text();
     }
     return texts;
   }

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/startup_texts.h"
 #include "window_test_support.h"
 
 using ostrel::Fault;
@@ -34,37 +35,13 @@ namespace {
 
 using Texts = std::map<QString, QString>;
 
-// The start-up design in millimetres, psi and US tons. The gasket volume includes the gasket
-// width: 577 mm^3 of mean edge length times thickness, times the 5 mm width.
-const Texts kStartup = {
-    {"txtOEL", "14"},
-    {"txtTEL", "8"},
-    {"txtGasketWidth", "5"},
-    {"txtHoleDiameter", "5.6"},
-    {"txtTCCentralDepth", "0.5"},
-    {"txtTCEdgePosition", "2"},
-    {"txtCubeSize", "25.4"},
-    {"txtTapeThickness", "0"},
-    {"txtGasketThickness", "2.83"},
-    {"txtInnerShortEdge", "10"},
-    {"txtInnerLongEdge", "14"},
-    {"txtOctahedronVolume", "1293.53"},
-    {"txtHoleLength", "11.43"},
-    {"txtOctahedronWaist", "1"},
-    {"txtOuterShortEdge", "20"},
-    {"txtOuterLongEdge", "24"},
-    {"txtGasketVolume", "2885"},
-    {"txtHoleVolume", "281.55"},
-    {"txtSpreadAngle", "135.18"},
-    {"txtRakeAngle", "8.51"},
-    {"txtPaperHole", "20"},
-    {"txtPaperWidth", "50.8"},
-    {"txtModifiedGasketThickness", "2.83"},
-    {"txtRamDiameter", "431.8"},
-    {"txtOilPressure", "1000"},
-    {"txtForce", "113.5"},
-    {"txtTheoreticalPressure", "9.1"},
-};
+// The start-up design in millimetres, psi and US tons, by box name.
+Texts StartupTexts() {
+  Texts texts;
+  for (const auto& t : ostrel::test_support::kStartupTexts) texts[t.name] = t.text;
+  return texts;
+}
+const Texts kStartup = StartupTexts();
 
 // "name=text" pairs, for table rows.
 Texts Pairs(const QStringList& pairs) {
