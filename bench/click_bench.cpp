@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // One click on the real window on the offscreen platform, timed two ways:
 //  - to all boxes updated: from the mouse press to the last box whose text the click changed
 //    (its textChanged signal), the refresh written in full;

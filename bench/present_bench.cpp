@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // The presentation layer without a window: the refresh into a view that discards its texts,
 // the two text forms and the input reader, on the numbers the window shows and reads.
 #include <array>

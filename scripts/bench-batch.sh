@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ostrel developers
 # Batch benchmark: `ostrel --batch` over 10 and over 1,000,000 generated designs, three runs of
 # each, with the medians of processor and wall time, designs per second and the peak resident
 # memory of the program.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ostrel developers
 # Start-up benchmark: the calculator against minwin (the least window that shows a number) and an
 # empty window, each started to its first painted frame and ended there, one run of each in turn.
 # Prints medians of the time to the first frame, the time to exit and the peak resident memory,

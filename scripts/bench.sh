@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ostrel developers
 # Runs every benchmark, apart from the test suite: the calculation and presentation
 # micro-benchmarks, one click of the real window refreshing all 27 boxes (offscreen), then the
 # start-up comparison of scripts/bench-startup.sh.

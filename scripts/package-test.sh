@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ostrel developers
 # Builds the Debian package, checks it with lintian, installs it with apt-get, checks that the
 # installed program opens its window, and removes the package again. Installing packages needs
 # root (or password-less sudo) and apt-get; without them the test says that it skipped.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ostrel developers
 # Installs what is missing, builds the calculator and starts it.
 #
 # OSTREL_RUN_BUILD_ONLY=1 builds without starting the window (no display needed); the test of

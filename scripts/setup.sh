@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ostrel developers
 # Shared by run.sh and test.sh: installs the Debian packages that are missing, then configures
 # and builds the optimised build that ships. Sourced, not run.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ostrel developers
 # Installs what is missing, builds the optimised build that ships and runs every test headless.
 #
 # OSTREL_TEST_RELEASE_ONLY=1 runs the optimised build's suite alone: no package test (it installs

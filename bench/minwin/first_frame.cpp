@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // Ends a start-up run at its first painted frame. Linked beside a program's own, unchanged
 // main(): the hook is installed from inside the QApplication constructor, so the program starts
 // exactly as it ships and needs neither a command line nor an environment variable to stop.

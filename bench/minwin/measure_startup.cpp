@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // Starts programs built with first_frame.cpp, one run of each in turn so that drifts of the
 // machine touch all of them alike, and prints the medians of the time to the first painted
 // frame, the time to exit, the processor time to exit (user and system, steadier than wall

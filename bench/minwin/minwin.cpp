@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // The least window of the toolkit that shows a number, sized and titled like the calculator:
 // the floor its start-up is measured against. A label and a box holding a number make the
 // toolkit start its font and text machinery, as any program that shows numbers must; the style

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Ostrel developers
 # Runs the ostrel program once and checks what it did:
 #   PROGRAM, ARGS (separated by |), INPUT (standard input, a file; optional), EXPECT_STATUS,
 #   EXPECT_OUT / EXPECT_ERR (files holding the whole expected output; optional),

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // The input reader against any bytes. The first byte picks the decimal separator and the check:
 //  - any text: either a finite float that is exactly what the C library makes of the same
 //    decimal (rounded once to the nearest float), or exactly one fault kind; every text of the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // A user session without Qt: the bytes choose the separator and a sequence of actions (typing any
 // text into any of the 27 boxes, any Calc button, any press preset, any unit option) run through
 // the handlers against a fake window that raises stray floating-point flags on every call if the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // A long seeded session on the real window: thousands of random user actions through the widgets
 // (typing with the keyboard or pasting into any box, clicks on every Calc button, preset and unit
 // option), hostile texts included. The same actions run a second time through the handlers and a

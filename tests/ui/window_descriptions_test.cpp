@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // Every box's tooltip and accessible description name its quantity and the unit currently
 // selected, through every option of every unit group; accessible names stay the labels'
 // captions, box texts stay as the refresh writes them, and the window carries its icon.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // The real window driven with mouse and keyboard: start-up, every Calc button, the presets, the
 // unit groups, typed text and refreshes, fault reports and keys that must press nothing.
 

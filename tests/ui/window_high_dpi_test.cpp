@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // The window at twice the reference resolution (QT_SCALE_FACTOR=2): the whole window scales, so
 // its picture has twice the size of the layout in pixels, text is drawn at the finer resolution
 // rather than enlarged, and no caption is cut off by the rectangle it is drawn in.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // The built window against captions and positions worked out by hand, and against what a layout
 // must satisfy whatever its table says: every control inside its frame, no clickable control
 // covering another, every caption's text fitting its rectangle and clear of other controls, every

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // The decimal separator of the user's number format, in both directions: what the window shows,
 // what it reads, and that the other separator is a type mismatch. The locale comes either from
 // QLocale::setDefault or, in the runs registered with LC_ALL set, from the environment.

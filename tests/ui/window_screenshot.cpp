@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
 // Renders the window as it opens, menu bar and calculator area, into the PNG file named on the
 // command line.
 
