@@ -41,14 +41,15 @@ QPen Pen(const QColor& colour, qreal width, Qt::PenStyle style = Qt::SolidLine) 
 
 class Chart final : public CalibrationChart {
  public:
-  explicit Chart(QWidget* parent) : view_(new QChartView(parent)) {
-    view_->setObjectName(QStringLiteral("calibrationChart"));
-    view_->setRenderHint(QPainter::Antialiasing);
-    chart_ = new QChart();
+  // The chart is handed to the view's constructor: a view made without one makes its own, which
+  // setChart would then leave to nobody.
+  explicit Chart(QWidget* parent) : chart_(new QChart()) {
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setMargins(QMargins(4, 4, 4, 4));
-    view_->setChart(chart_);
+    view_ = new QChartView(chart_, parent);
+    view_->setObjectName(QStringLiteral("calibrationChart"));
+    view_->setRenderHint(QPainter::Antialiasing);
     force_axis_ = new QValueAxis(chart_);
     pressure_axis_ = new QValueAxis(chart_);
     pressure_axis_->setTitleText(QStringLiteral("Sample pressure (GPa)"));
@@ -163,8 +164,8 @@ class Chart final : public CalibrationChart {
     }
   }
 
-  QChartView* view_;
   QChart* chart_;
+  QChartView* view_;
   QValueAxis* force_axis_;
   QValueAxis* pressure_axis_;
   QLineSeries* theory_;
