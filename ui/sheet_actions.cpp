@@ -19,6 +19,12 @@ QString DesignPath(const DocumentWindow& window) {
   return document.HasFile() ? QString::fromStdString(document.Path()) : QString();
 }
 
+// The sheet both Export and Print produce: what the calculator shows, titled with the design's
+// file. A block under the figures (content.paint_extra) goes in here.
+painting::SheetContent DocumentSheet(DocumentWindow& window) {
+  return SheetOf(window.Calculator(), DesignPath(window));
+}
+
 }  // namespace
 
 void AddDrawingAndSheetActions(DocumentWindow& window) {
@@ -30,17 +36,15 @@ void AddDrawingAndSheetActions(DocumentWindow& window) {
   auto* pdf = new QAction(QStringLiteral("&Export Sheet as PDF\u2026"), &window);
   pdf->setObjectName(QStringLiteral("actionExportSheet"));
   QObject::connect(pdf, &QAction::triggered, &window, [&window] {
-    const QString path = DesignPath(window);
-    ExportSheetAsPdf(&window, SheetOf(window.Calculator(), path), path);
+    ExportSheetAsPdf(&window, DocumentSheet(window), DesignPath(window));
   });
   window.AddFileOutputAction(pdf);
 
   auto* print = new QAction(QStringLiteral("&Print\u2026"), &window);
   print->setObjectName(QStringLiteral("actionPrint"));
   print->setShortcut(QKeySequence::Print);
-  QObject::connect(print, &QAction::triggered, &window, [&window] {
-    PrintSheet(&window, SheetOf(window.Calculator(), DesignPath(window)));
-  });
+  QObject::connect(print, &QAction::triggered, &window,
+                   [&window] { PrintSheet(&window, DocumentSheet(window)); });
   window.AddFileOutputAction(print);
 }
 
