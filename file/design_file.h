@@ -18,6 +18,8 @@
 // Qt Core only. Every message names the file (by its name, not its folder) and what is wrong.
 namespace ostrel::file {
 
+inline constexpr const char* kFileSuffix = "ostrel";  // cell.ostrel
+inline constexpr const char* kMimeType = "application/x-ostrel-design";
 inline constexpr const char* kFormatName = "ostrel-design";
 inline constexpr int kFormatVersion = 1;
 inline constexpr qint64 kMaxFileBytes = 1024 * 1024;

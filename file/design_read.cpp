@@ -7,36 +7,19 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QLocale>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <iterator>
 #include <system_error>
 
 #include "design/exact_text.h"
 #include "file/design_file.h"
 #include "file/json_numbers.h"
 #include "file/message_text.h"
-#include "present/units.h"
+#include "file/unit_keys.h"
 
 namespace ostrel::file {
 namespace {
-
-// A unit group as the file names it, with the captions of its options in Index order.
-struct UnitKey {
-  const char* key;
-  const UnitOption* options;
-  int count;
-  int DesignUnits::*index;
-};
-
-const UnitKey kUnitKeys[] = {
-    {"length", kDistanceUnits, static_cast<int>(std::size(kDistanceUnits)), &DesignUnits::length},
-    {"oilPressure", kOilPressureUnits, static_cast<int>(std::size(kOilPressureUnits)),
-     &DesignUnits::oil_pressure},
-    {"force", kForceUnits, static_cast<int>(std::size(kForceUnits)), &DesignUnits::force},
-};
 
 // What a JSON value is, for a message that says what was found instead.
 QString KindOf(const QJsonValue& v) {
@@ -85,10 +68,10 @@ class DocumentReader {
     if (QString p = ReadUnits(units, design.units); !p.isEmpty()) return p;
     QJsonObject inputs;
     if (QString p = Section(root, "design", inputs); !p.isEmpty()) return p;
+    const QString section = Quoted("design");
     for (int i = 0; i < kDesignInputCount; ++i) {
-      const char* key = kDesignInputs[i].key;
-      const QString design_section = Quoted("design");
-      if (QString p = ReadFloat(inputs, key, design_section, design.inputs[i]); !p.isEmpty())
+      if (QString p = ReadFloat(inputs, kDesignInputs[i].key, section, design.inputs[i]);
+          !p.isEmpty())
         return p;
     }
     return ReadCalibration(root.value(QLatin1String("calibration")), design.calibration);
@@ -194,7 +177,7 @@ class DocumentReader {
     if (array.size() > kMaxCalibrationPoints)
       return container + QStringLiteral(" has %1 points, more than the %2 a design may hold")
                              .arg(array.size())
-                             .arg(QLocale::c().toString(kMaxCalibrationPoints));
+                             .arg(kMaxCalibrationPoints);
     out.reserve(static_cast<std::size_t>(array.size()));
     for (qsizetype i = 0; i < array.size(); ++i) {
       const QString name = QStringLiteral("calibration point %1").arg(i + 1);
@@ -246,7 +229,7 @@ QString SyntaxError(const QByteArray& text, std::size_t offset, const QString& w
 
 QString TooLarge(qint64 size) {
   return QStringLiteral("it is %1 bytes long, larger than the 1 MiB a design file may be")
-      .arg(QLocale::c().toString(size));
+      .arg(size);
 }
 
 }  // namespace
@@ -259,18 +242,29 @@ DesignRead ParseDesign(const QByteArray& bytes, const QString& file_name) {
     return Refused(file_name, QStringLiteral("the file is empty"));
 
   const JsonNumbers numbers = ExtractNumbers(text);
-  if (!numbers.ok)
-    return Refused(file_name, SyntaxError(text, numbers.bad_offset, "a malformed number"));
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(numbers.json, &error);
   if (error.error != QJsonParseError::NoError) {
+    // The text ends where a malformed number was: an error Qt finds before it comes first.
+    // For these errors Qt's offset is just past the character that broke the syntax; for the
+    // others it is that character (or the end of the text).
+    const bool past = error.offset > 0 && (error.error == QJsonParseError::IllegalValue ||
+                                           error.error == QJsonParseError::UnterminatedObject ||
+                                           error.error == QJsonParseError::UnterminatedArray ||
+                                           error.error == QJsonParseError::MissingNameSeparator ||
+                                           error.error == QJsonParseError::MissingValueSeparator ||
+                                           error.error == QJsonParseError::MissingObject);
+    const std::size_t offset =
+        numbers.OriginalOffset(static_cast<std::size_t>(error.offset - (past ? 1 : 0)));
+    if (!numbers.ok && offset >= numbers.bad_offset)
+      return Refused(file_name, SyntaxError(text, numbers.bad_offset, "a malformed number"));
     // Qt takes only an object or an array as a document: say so of a lone value rather than
     // calling it a syntax error.
-    QJsonParseError wrapped;
-    QJsonDocument::fromJson('[' + numbers.json + ']', &wrapped);
+    const auto first = std::find_if_not(text.cbegin(), text.cend(), IsJsonBlank);
+    QJsonParseError wrapped{0, QJsonParseError::IllegalValue};
+    if (*first != '{' && *first != '[') QJsonDocument::fromJson('[' + numbers.json + ']', &wrapped);
     if (wrapped.error == QJsonParseError::NoError)
       return Refused(file_name, QStringLiteral("its JSON is a single value, not an object"));
-    const std::size_t offset = numbers.OriginalOffset(static_cast<std::size_t>(error.offset));
     return Refused(file_name, SyntaxError(text, offset, error.errorString()));
   }
   if (!document.isObject())

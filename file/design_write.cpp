@@ -4,32 +4,17 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #include "design/exact_text.h"
 #include "file/design_file.h"
 #include "file/message_text.h"
+#include "file/unit_keys.h"
 #include "present/box_labels.h"
-#include "present/units.h"
 
 namespace ostrel::file {
 namespace {
-
-// The unit groups in the order the file lists them, with their captions by option Index.
-struct UnitGroup {
-  const char* key;
-  const UnitOption* options;
-  int count;
-  int DesignUnits::*index;
-};
-
-const UnitGroup kUnitGroups[] = {
-    {"length", kDistanceUnits, static_cast<int>(std::size(kDistanceUnits)), &DesignUnits::length},
-    {"oilPressure", kOilPressureUnits, static_cast<int>(std::size(kOilPressureUnits)),
-     &DesignUnits::oil_pressure},
-    {"force", kForceUnits, static_cast<int>(std::size(kForceUnits)), &DesignUnits::force},
-};
 
 QString NotFinite(float v) {
   if (std::isnan(v)) return QStringLiteral("is not a number");
@@ -42,13 +27,19 @@ bool IsUtf8(const std::string& text) {
   return !decoder.hasError();
 }
 
-// A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped.
+// A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped, and
+// U+FEFF too, which Qt's reader drops where it starts a string, taking it for a byte-order mark.
 void AppendString(QByteArray& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
+  static constexpr std::string_view kZeroWidthNoBreakSpace = "\xEF\xBB\xBF";
   out += '"';
-  for (const char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
+    if (text.compare(i, kZeroWidthNoBreakSpace.size(), kZeroWidthNoBreakSpace) == 0) {
+      out += "\\ufeff";
+      i += kZeroWidthNoBreakSpace.size() - 1;
+    } else if (c == '"' || c == '\\') {
       out += '\\';
       out += c;
     } else if (c == '\n') {
@@ -80,7 +71,7 @@ QString UnsavableReason(const Design& design) {
         .arg(QLatin1String(LabelOf(kDesignInputs[i].box).quantity),
              QLatin1String(kDesignInputs[i].key), NotFinite(v));
   }
-  for (const UnitGroup& group : kUnitGroups) {
+  for (const UnitKey& group : kUnitKeys) {
     const int index = design.units.*group.index;
     if (index < 0 || index >= group.count)
       return QStringLiteral("the %1 unit (option %2) is not one of the options")
@@ -101,8 +92,7 @@ QString UnsavableReason(const Design& design) {
       return QStringLiteral("the pressure of %1 %2").arg(name, NotFinite(p.pressure));
     if (!IsUtf8(p.label))
       return QStringLiteral("the label of %1 is not valid UTF-8 text").arg(name);
-    if (const qsizetype n = CharacterCount(QString::fromStdString(p.label));
-        n > kMaxLabelCharacters)
+    if (const qsizetype n = CharacterCount(std::string_view(p.label)); n > kMaxLabelCharacters)
       return QStringLiteral("the label of %1 has %2 characters, more than %3")
           .arg(name)
           .arg(n)
@@ -117,8 +107,8 @@ QByteArray DesignJson(const Design& design) {
   out += "{\n  \"format\": ";
   AppendString(out, kFormatName);
   out += ",\n  \"version\": " + QByteArray::number(kFormatVersion) + ",\n  \"units\": { ";
-  for (const UnitGroup& group : kUnitGroups) {
-    if (&group != kUnitGroups) out += ", ";
+  for (const UnitKey& group : kUnitKeys) {
+    if (&group != kUnitKeys) out += ", ";
     AppendString(out, group.key);
     out += ": ";
     const int index = design.units.*group.index;
@@ -167,15 +157,22 @@ bool WriteDesignFile(const QString& path, const Design& design, QString* error) 
                 QStringLiteral(" does not exist"));
 
   // QSaveFile writes a temporary file beside the target and renames it over the target only once
-  // everything is written, so a failure at any point leaves the old file as it was.
+  // everything is written, so a failure at any point leaves the old file as it was. Unbuffered:
+  // through Qt's write buffer a short write (a full disk takes what fits, then refuses the rest)
+  // is not reported, and the commit would put a truncated file in place of the old one.
   QSaveFile file(path);
   const auto written = [&file] {
     return QStringLiteral("it could not be written (") + file.errorString() + QLatin1Char(')');
   };
-  if (!file.open(QIODevice::WriteOnly)) return fail(written());
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(written());
   const QByteArray bytes = DesignJson(design);
-  if (file.write(bytes) != bytes.size()) {
-    const QString why = written();
+  const qint64 count = file.write(bytes);
+  if (count != bytes.size() || file.size() != bytes.size()) {
+    const QString why =
+        count < 0 ? written()
+                  : QStringLiteral("only %1 of its %2 bytes could be written (is the disk full?)")
+                        .arg(std::max<qint64>(0, std::min(count, file.size())))
+                        .arg(bytes.size());
     file.cancelWriting();
     return fail(why);
   }

@@ -67,12 +67,15 @@ JsonNumbers ExtractNumbers(const QByteArray& text) {
     std::size_t end = i;
     while (end < t.size() && IsNumberChar(t[end])) ++end;
     const std::string_view token = t.substr(i, end - i);
+    out.json.append(text.constData() + copied, static_cast<qsizetype>(i - copied));
     if (!IsJsonNumber(token)) {
+      // The text stops here with a character no JSON value starts with, so that Qt reports
+      // either an earlier error or one here.
       out.ok = false;
       out.bad_offset = i;
+      out.json.append('@');
       return out;
     }
-    out.json.append(text.constData() + copied, static_cast<qsizetype>(i - copied));
     const QByteArray index = QByteArray::number(static_cast<qulonglong>(out.texts.size()));
     out.shifts.push_back({static_cast<std::size_t>(out.json.size()), i,
                           static_cast<std::size_t>(index.size()), token.size()});

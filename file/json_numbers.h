@@ -18,8 +18,10 @@ namespace ostrel::file {
 struct JsonNumbers {
   QByteArray json;                 // the text with each number replaced by its index
   std::vector<std::string> texts;  // each number's own text, by index
+  // False when a token is no JSON number: `json` then ends just after the text before it, with a
+  // character that no JSON value starts with.
   bool ok = true;
-  std::size_t bad_offset = 0;  // where a token that is no JSON number starts (when !ok)
+  std::size_t bad_offset = 0;  // where that token starts
 
   // Where an offset of `json` lies in the original text.
   std::size_t OriginalOffset(std::size_t offset) const;

@@ -41,4 +41,10 @@ qsizetype CharacterCount(const QString& text) {
   return n;
 }
 
+qsizetype CharacterCount(std::string_view utf8) {
+  qsizetype n = 0;
+  for (const char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+
 }  // namespace ostrel::file

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 // Pieces of the file messages.
 namespace ostrel::file {
@@ -18,5 +19,8 @@ QString ShortText(const std::string& text);
 
 // Characters as a reader counts them: Unicode code points, not UTF-16 units.
 qsizetype CharacterCount(const QString& text);
+// The same of valid UTF-8, counted in its bytes (a conversion to QString may drop a leading
+// U+FEFF as a byte-order mark).
+qsizetype CharacterCount(std::string_view utf8);
 
 }  // namespace ostrel::file

@@ -12,8 +12,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 ostrel_install_missing "${OSTREL_BUILD_PACKAGES[@]}"
 cmake -S "$OSTREL_ROOT" -B "$OSTREL_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$OSTREL_BUILD" --parallel "$(nproc)" --target ostrel_bench ostrel_bench_click \
-  ostrel_bench_drawing
+cmake --build "$OSTREL_BUILD" --parallel "$(nproc)" --target ostrel_bench ostrel_bench_click
+cmake --build "$OSTREL_BUILD" --parallel "$(nproc)" --target ostrel_bench_document
+cmake --build "$OSTREL_BUILD" --parallel "$(nproc)" --target ostrel_bench_drawing
 
 options=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@")
 echo "## Calculation and presentation"
@@ -21,6 +22,9 @@ echo "## Calculation and presentation"
 echo
 echo "## Click to all boxes updated (real window, offscreen platform)"
 QT_QPA_PLATFORM=offscreen "$OSTREL_BUILD/bench/ostrel_bench_click" "${options[@]}"
+echo
+echo "## Opening a design file and showing it, saving one (real window, offscreen platform)"
+QT_QPA_PLATFORM=offscreen "$OSTREL_BUILD/bench/ostrel_bench_document" "${options[@]}"
 echo
 echo "## The drawing's redraw and the sheet's export (offscreen platform)"
 QT_QPA_PLATFORM=offscreen "$OSTREL_BUILD/bench/ostrel_bench_drawing" "${options[@]}"

@@ -29,6 +29,13 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// The platform's own key sequence; where it has none (Save As and Quit under some desktops), the
+// one most Linux programs use.
+QKeySequence Keys(QKeySequence::StandardKey key, QKeyCombination fallback) {
+  const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
+  return bindings.isEmpty() ? QKeySequence(fallback) : bindings.front();
+}
+
 }  // namespace
 
 DocumentWindow::DocumentWindow(std::unique_ptr<DocumentPrompts> prompts,
@@ -67,13 +74,15 @@ void DocumentWindow::BuildMenus() {
   connect(recent_menu_, &QMenu::aboutToShow, this, &DocumentWindow::UpdateRecentMenu);
   file_menu_->addSeparator();
   file_menu_->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, &DocumentWindow::Save);
-  file_menu_->addAction(QStringLiteral("Save &As\u2026"), QKeySequence::SaveAs, this,
+  file_menu_->addAction(QStringLiteral("Save &As\u2026"),
+                        Keys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                         &DocumentWindow::SaveAs);
   file_menu_->addSeparator();
   // Export and Print go before this separator; it shows once they are there.
   outputs_end_ = file_menu_->addSeparator();
   outputs_end_->setVisible(false);
-  file_menu_->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+  file_menu_->addAction(QStringLiteral("&Quit"), Keys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q),
+                        this, &QWidget::close);
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   // Ctrl+C stays the boxes' own copy.

@@ -18,9 +18,16 @@ const QString kApplication = QStringLiteral("Ostrel");
 
 }  // namespace
 
+RecentFiles::RecentFiles() = default;
+RecentFiles::~RecentFiles() = default;
+
+QSettings& RecentFiles::Settings() const {
+  if (!settings_) settings_ = std::make_unique<QSettings>(kOrganisation, kApplication);
+  return *settings_;
+}
+
 QStringList RecentFiles::Files() const {
-  const QSettings settings(kOrganisation, kApplication);
-  QStringList files = settings.value(kFilesKey).toStringList();
+  QStringList files = Settings().value(kFilesKey).toStringList();
   // A hand-edited settings file may hold more or repeated names.
   files.removeDuplicates();
   files.removeAll(QString());
@@ -33,19 +40,16 @@ void RecentFiles::Add(const QString& path) {
   QStringList files = Files();
   files.removeAll(absolute);
   files.prepend(absolute);
-  QSettings settings(kOrganisation, kApplication);
-  settings.setValue(kFilesKey, files.mid(0, kMaxFiles));
-  settings.setValue(kFolderKey, info.absolutePath());
+  Settings().setValue(kFilesKey, files.mid(0, kMaxFiles));
+  Settings().setValue(kFolderKey, info.absolutePath());
 }
 
 void RecentFiles::Clear() {
-  QSettings settings(kOrganisation, kApplication);
-  settings.remove(kFilesKey);
+  Settings().remove(kFilesKey);
 }
 
 QString RecentFiles::LastFolder() const {
-  const QSettings settings(kOrganisation, kApplication);
-  const QString folder = settings.value(kFolderKey).toString();
+  const QString folder = Settings().value(kFolderKey).toString();
   if (!folder.isEmpty() && QDir(folder).exists()) return folder;
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
