@@ -26,7 +26,7 @@ CellDrawingWindow::CellDrawingWindow(const MainWindow& calculator, QWidget* owne
   setObjectName(QStringLiteral("frmCellDrawing"));
   setWindowTitle(QStringLiteral("Cell Drawing"));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMinimumSize(320, 240);
+  setMinimumSize(480, 360);
   setFont(DrawingFont());
   connect(&calculator, &MainWindow::Refreshed, this, qOverload<>(&QWidget::update));
 }
