@@ -43,6 +43,9 @@ DocumentWindow::DocumentWindow(std::unique_ptr<DocumentPrompts> prompts,
     : prompts_(prompts ? std::move(prompts) : std::make_unique<DialogPrompts>()),
       calculator_(report ? new MainWindow(std::move(report)) : new MainWindow()) {
   setWindowIcon(calculator_->windowIcon());
+  // The menus take the calculator's font: one font to load at start-up, and a menu bar as high
+  // on every desktop as the area it sits on is wide.
+  setFont(calculator_->font());
   // The calculator area keeps its size; the window grows by the menu bar only.
   const QSize area = calculator_->size();
   QWidget* const focus = calculator_->focusWidget();

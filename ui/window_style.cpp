@@ -1,6 +1,7 @@
 #include "ui/window_style.h"
 
 #include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -10,6 +11,40 @@ namespace {
 
 // Where a frame's caption starts, measured from the frame's left edge.
 constexpr int kCaptionIndent = 7;
+
+// A standard icon fetched from the base style only when it is first drawn or measured. Qt 6.4
+// reads an icon's image files when the icon is made, loading every image-format plugin to guess
+// their formats, and a menu bar makes the icon of its overflow button at once, although that
+// button shows only in a window too narrow for the menus: a quarter of the menu bar's start-up.
+class DeferredIcon final : public QIconEngine {
+ public:
+  DeferredIcon(const QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Icon().pixmap(size, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Icon().actualSize(size, mode, state);
+  }
+  QIconEngine* clone() const override { return new DeferredIcon(style_, which_); }
+
+ private:
+  const QIcon& Icon() {
+    if (!fetched_) {
+      icon_ = style_->standardIcon(which_);
+      fetched_ = true;
+    }
+    return icon_;
+  }
+
+  const QStyle* style_;
+  QStyle::StandardPixmap which_;
+  QIcon icon_;
+  bool fetched_ = false;
+};
 
 }  // namespace
 
@@ -55,6 +90,13 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
   painter->fillRect(label.adjusted(-2, 0, 2, 0), box->palette.window());
   drawItemText(painter, label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextHideMnemonic,
                box->palette, box->state & State_Enabled, box->text, QPalette::WindowText);
+}
+
+QIcon WindowStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                const QWidget* widget) const {
+  if (icon == SP_ToolBarHorizontalExtensionButton && !option && widget)
+    return QIcon(new DeferredIcon(baseStyle(), icon));
+  return QProxyStyle::standardIcon(icon, option, widget);
 }
 
 void UseWindowStyle() {

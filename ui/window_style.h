@@ -15,6 +15,8 @@ class WindowStyle final : public QProxyStyle {
                        const QWidget* widget) const override;
   void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                           QPainter* painter, const QWidget* widget) const override;
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                     const QWidget* widget) const override;
 };
 
 // Installs WindowStyle for the application; the program does this before it creates the window.
