@@ -143,6 +143,14 @@ class Layout {
           (d.label_at.x - b.left) * s + pad_ / 2 + fm_.horizontalAdvance(label_(d.label));
       right_ = std::max(right_, end - b.Width() * s);
     }
+    // A column of side labels taller than the figure reaches beyond it above and below.
+    for (const double sign : {-1.0, 1.0}) {
+      int count = 0;
+      for (const Dimension& d : f_.dimensions) count += Vertical(d) && d.outward.x == sign;
+      const double beyond = (count * fm_.height() - b.Height() * s) / 2;
+      top_ = std::max(top_, beyond);
+      bottom_ = std::max(bottom_, beyond);
+    }
     // Half a label line all round, so that a line's width or an arrow never touches the edge.
     left_ += pad_ / 2;
     right_ += pad_ / 2;
@@ -247,15 +255,29 @@ void PaintDimensions(QPainter& p, const Figure& f, const Layout& layout,
   std::sort(side_labels.begin(), side_labels.end(),
             [](const SideLabel& a, const SideLabel& b) { return a.wanted_y < b.wanted_y; });
   for (const bool right : {false, true}) {
+    // Pushed apart downwards, then the whole column moved back so that it stays centred on
+    // the middles it labels.
+    std::vector<double> ys;
     double next = -1e300;
+    double shift = 0;
     for (const SideLabel& l : side_labels) {
       if (l.right != right) continue;
-      const double y = std::max(l.wanted_y, next);
-      next = y + fm.height();
+      ys.push_back(std::max(l.wanted_y, next));
+      next = ys.back() + fm.height();
+      shift += l.wanted_y - ys.back();
+    }
+    if (ys.empty()) continue;
+    shift /= static_cast<double>(ys.size());
+    std::size_t i = 0;
+    for (const SideLabel& l : side_labels) {
+      if (l.right != right) continue;
+      const double y = ys[i++] + shift;
       const double w = fm.horizontalAdvance(l.text);
       const double x = right ? l.label_x : l.label_x - w;
       const double near_x = right ? x - layout.pad() * 0.3 : x + w + layout.pad() * 0.3;
+      p.setRenderHint(QPainter::Antialiasing, true);
       p.drawLine(QPointF(l.line_x, l.wanted_y), QPointF(near_x, y));
+      p.setRenderHint(QPainter::Antialiasing, false);
       p.drawText(QRectF(x, y - fm.height() / 2, w + 1, fm.height()), Qt::AlignCenter, l.text);
     }
   }

@@ -108,6 +108,7 @@ QString ProgramVersionText() {
 
 void PaintSheet(QPainter& p, const QRectF& page, double device_per_mm,
                 const SheetContent& content) {
+  if (content.view == nullptr) return;
   p.save();
   p.setPen(Qt::black);
   const double mm = device_per_mm;

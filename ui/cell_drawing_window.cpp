@@ -3,6 +3,7 @@
 #include "ui/cell_drawing_window.h"
 
 #include <QPainter>
+#include <QScreen>
 
 #include "painting/figure_painter.h"
 #include "ui/main_window.h"
@@ -25,7 +26,7 @@ CellDrawingWindow::CellDrawingWindow(const MainWindow& calculator, QWidget* owne
   setObjectName(QStringLiteral("frmCellDrawing"));
   setWindowTitle(QStringLiteral("Cell Drawing"));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMinimumSize(320, 240);
+  setMinimumSize(480, 360);
   setFont(DrawingFont());
   connect(&calculator, &MainWindow::Refreshed, this, qOverload<>(&QWidget::update));
 }
@@ -46,7 +47,16 @@ void CellDrawingWindow::paintEvent(QPaintEvent*) {
 
 CellDrawingWindow* ShowCellDrawing(const MainWindow& calculator, QWidget* owner) {
   auto* window = owner->findChild<CellDrawingWindow*>(QString(), Qt::FindDirectChildrenOnly);
-  if (window == nullptr) window = new CellDrawingWindow(calculator, owner);
+  if (window == nullptr) {
+    window = new CellDrawingWindow(calculator, owner);
+    window->resize(window->sizeHint());
+    // Beside the calculator on the right, where the screen leaves room for it.
+    const QRect frame = owner->frameGeometry();
+    const QScreen* screen = owner->screen();
+    if (screen && frame.right() + window->width() < screen->availableGeometry().right()) {
+      window->move(frame.right() + 8, frame.top());
+    }
+  }
   window->show();
   window->raise();
   window->activateWindow();
