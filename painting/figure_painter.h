@@ -24,9 +24,14 @@ class QPainter;
 namespace ostrel::painting {
 
 // How a figure is painted on one device.
+// Device units per millimetre of a surface with this many dots per inch.
+constexpr double DevicePerMm(double dots_per_inch) {
+  return dots_per_inch / 25.4;
+}
+
 struct FigureStyle {
-  QFont font;                        // labels; the title is this font in bold
-  double device_per_mm = 96 / 25.4;  // device units per millimetre of the device's surface
+  QFont font;                              // labels; the title is this font in bold
+  double device_per_mm = DevicePerMm(96);  // device units per millimetre of the device's surface
 };
 
 // The label of a dimension: its box's text and unit, "14 mm".

@@ -35,7 +35,7 @@ QString WriteSheetPdf(const QString& path, const SheetContent& content) {
       file.cancelWriting();
       return Failure(path, QStringLiteral("the PDF could not be started"));
     }
-    const double device_per_mm = writer.resolution() / 25.4;
+    const double device_per_mm = DevicePerMm(writer.resolution());
     PaintSheet(painter, QRectF(0, 0, writer.width(), writer.height()), device_per_mm, content);
     painter.end();
   }

@@ -39,7 +39,7 @@ void CellDrawingWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
   const double margin = fontMetrics().height();
-  const painting::FigureStyle style{font(), logicalDpiX() / 25.4};
+  const painting::FigureStyle style{font(), painting::DevicePerMm(logicalDpiX())};
   painting::PaintCellFigures(painter,
                              QRectF(rect()).adjusted(margin, margin / 2, -margin, -margin / 2),
                              calculator_.State(), calculator_, style);

@@ -61,7 +61,7 @@ bool PrintSheet(QWidget* parent, const painting::SheetContent& content) {
   }
   const QRectF page = printer.paperRect(QPrinter::DevicePixel);
   painting::PaintSheet(painter, QRectF(0, 0, page.width(), page.height()),
-                       printer.resolution() / 25.4, content);
+                       painting::DevicePerMm(printer.resolution()), content);
   return painter.end();
 }
 
