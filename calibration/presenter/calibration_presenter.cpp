@@ -228,13 +228,14 @@ bool CalibrationPresenter::AddPoint(const std::string& force, const std::string&
   Record();
   points_.push_back({f.value, p.value, label});
   Changed();
-  // The row it went to, as shown.
-  const std::size_t index = points_.size() - 1;
-  const auto row = std::find(order_.begin(), order_.end(), static_cast<int>(index));
+  // The row it went to: after those with a force up to its own, which it follows when equal.
+  const auto row =
+      std::upper_bound(points_.begin(), points_.end(), f.value,
+                       [](float v, const CalibrationPoint& point) { return v < point.force; });
   const CalibrationRowTexts& shown =
-      screen_.rows[static_cast<std::size_t>(std::distance(order_.begin(), row))];
+      screen_.rows[static_cast<std::size_t>(std::distance(points_.begin(), row)) - 1];
   view_.Announce("Point added: " + PointWords(shown, screen_.force_unit) + ". " +
-                 std::to_string(points_.size()) + (points_.size() == 1 ? " point." : " points."));
+                 Count(points_.size()) + ".");
   return true;
 }
 
