@@ -131,11 +131,11 @@ class CalibrationAccessibilityTest final : public QObject {
     QVERIFY(!iface->state().invalid);
     // A placeholder is no name: each entry is labelled by the caption over it.
     if (role == QAccessible::EditableText) {
-      // (A form's label is found twice: as the field's buddy and as the form's label for it.)
-      const auto relations = iface->relations(QAccessible::Label);
-      QVERIFY(!relations.isEmpty());
-      for (const auto& relation : relations)
-        QCOMPARE(relation.first->text(QAccessible::Name), name);
+      // (A group box labels what it holds too.)
+      bool captioned = false;
+      for (const auto& relation : iface->relations(QAccessible::Label))
+        captioned = captioned || relation.first->text(QAccessible::Name) == name;
+      QVERIFY(captioned);
     }
   }
 
