@@ -1,5 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ostrel developers
+#include <QApplication>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +33,32 @@ void TypeIntoCell(QTableWidget* table, int row, int column, const QString& text)
   // The delegate commits the editor's text from the event loop.
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The visible texts of the plot's scene among `texts`, with their places in the scene.
+std::vector<std::pair<QString, QRectF>> PlotTexts(QWidget* window, const QStringList& texts) {
+  std::vector<std::pair<QString, QRectF>> found;
+  auto* view = window->findChild<QGraphicsView*>(QStringLiteral("calibrationChart"));
+  if (!view) return found;
+  for (QGraphicsItem* item : view->scene()->items()) {
+    if (!item->isVisible()) continue;
+    QString text;
+    if (auto* simple = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item)) text = simple->text();
+    if (auto* rich = qgraphicsitem_cast<QGraphicsTextItem*>(item)) text = rich->toPlainText();
+    if (texts.contains(text)) found.emplace_back(text, item->sceneBoundingRect());
+  }
+  return found;
+}
+
+// Whether any two of them overlap; names them if so.
+QString Overlapping(const std::vector<std::pair<QString, QRectF>>& boxes) {
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (boxes[i].second.intersects(boxes[j].second))
+        return boxes[i].first + QStringLiteral(" over ") + boxes[j].first;
+    }
+  }
+  return {};
 }
 
 QStringList Column(QTableWidget* table, int column) {
@@ -165,7 +196,131 @@ class CalibrationWindowTest final : public QObject {
     }
   }
 
+  // The focus follows the layout; Tab and Shift+Tab leave the table, the arrows move in it.
+  void tabAndShiftTabLeaveTheTable() {
+    Activate();
+    QCOMPARE(window_->focusWidget()->objectName(), QStringLiteral("newForce"));
+    for (const char* next : {"newPressure", "newLabel", "addPoint", "calibrationTable",
+                             "removePoints", "targetPressure"}) {
+      QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
+      QCOMPARE(window_->focusWidget()->objectName(), QString::fromLatin1(next));
+    }
+    table_->setFocus();
+    table_->setCurrentCell(1, 0);
+    QTest::keyClick(table_, Qt::Key_Down);
+    QCOMPARE(table_->currentRow(), 2);
+    QTest::keyClick(table_, Qt::Key_Tab);
+    QCOMPARE(window_->focusWidget(), window_->findChild<QWidget*>(QStringLiteral("removePoints")));
+    table_->setFocus();
+    QTest::keyClick(table_, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(window_->focusWidget(), window_->findChild<QWidget*>(QStringLiteral("addPoint")));
+    // Closed with the focus in the table, it opens again on the first entry.
+    table_->setFocus();
+    window_->hide();
+    window_->show();
+    QCOMPARE(window_->focusWidget()->objectName(), QStringLiteral("newForce"));
+  }
+
+  void deleteUndoAndRedo() {
+    Activate();
+    QSignalSpy edited(window_.get(), &CalibrationWindow::PointsEdited);
+    table_->setFocus();
+    for (const int row : {0, 2}) {
+      table_->selectionModel()->select(table_->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    QTest::keyClick(table_, Qt::Key_Delete);
+    const QStringList kept{QStringLiteral("Bi III\u2013V"), QStringLiteral("ZnTe HP1\u2013HP2")};
+    QCOMPARE(Column(table_, 2), kept);
+    const QStringList all{QStringLiteral("Bi I\u2013II"), QStringLiteral("Bi III\u2013V"),
+                          QStringLiteral("ZnTe LP\u2013HP1"), QStringLiteral("ZnTe HP1\u2013HP2")};
+    QTest::keyClick(table_, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Column(table_, 2), all);
+    QTest::keyClick(table_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Column(table_, 2), kept);
+    // A cell's edit too; Delete while a cell is edited is the editor's.
+    TypeIntoCell(table_, 0, 2, QStringLiteral("Bi III"));
+    QCOMPARE(table_->item(0, 2)->text(), QStringLiteral("Bi III"));
+    table_->setFocus();
+    QTest::keyClick(table_, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Column(table_, 2), kept);
+    QCOMPARE(edited.count(), 5);
+    QCOMPARE(window_->Points().size(), std::size_t{2});
+  }
+
+  // A refusal's line comes and goes in a place of its own: nothing moves under the pointer, and
+  // only the entry that is wrong is marked.
+  void theWindowKeepsStillOnARefusal() {
+    const auto places = [this] {
+      QList<QRect> rects;
+      for (const char* name : {"newForce", "newPressure", "addPoint", "calibrationTable",
+                               "removePoints", "targetPressure"}) {
+        auto* w = window_->findChild<QWidget*>(QString::fromLatin1(name));
+        rects << QRect(w->mapTo(window_.get(), QPoint(0, 0)), w->size());
+      }
+      return rects;
+    };
+    const QList<QRect> before = places();
+    auto* force = window_->findChild<QLineEdit*>(QStringLiteral("newForce"));
+    auto* pressure = window_->findChild<QLineEdit*>(QStringLiteral("newPressure"));
+    auto* add = window_->findChild<QPushButton*>(QStringLiteral("addPoint"));
+    auto* refusal = window_->findChild<QLabel*>(QStringLiteral("calibrationRefusal"));
+    force->setText(QStringLiteral("abc"));
+    add->click();
+    force->setText(QStringLiteral("150"));
+    pressure->setText(QStringLiteral("-2"));
+    add->click();
+    QCoreApplication::processEvents();
+    QVERIFY(refusal->isVisible());
+    QCOMPARE(places(), before);
+    QVERIFY(force->styleSheet().isEmpty());
+    QVERIFY(!pressure->styleSheet().isEmpty());
+    pressure->setText(QStringLiteral("5"));
+    add->click();
+    QCoreApplication::processEvents();
+    QVERIFY(!refusal->isVisible());
+    QCOMPARE(places(), before);
+  }
+
+  // Markers shown and hidden as points come and go: the legend is laid out anew each time.
+  void legendStaysLaidOutAfterReopening() {
+    const QStringList legend{"Theoretical", "Calibration", "Points", "Current", "Target"};
+    window_->SetPoints({});
+    QCoreApplication::processEvents();
+    window_->SetPoints(FourPoints());
+    QCoreApplication::processEvents();
+    auto shown = PlotTexts(window_.get(), legend);
+    QCOMPARE(shown.size(), std::size_t{4});
+    QVERIFY2(Overlapping(shown).isEmpty(), qPrintable(Overlapping(shown)));
+    auto* target = window_->findChild<QLineEdit*>(QStringLiteral("targetPressure"));
+    target->setText(QStringLiteral("10"));
+    emit target->editingFinished();
+    QCoreApplication::processEvents();
+    shown = PlotTexts(window_.get(), legend);
+    QCOMPARE(shown.size(), std::size_t{5});
+    QVERIFY2(Overlapping(shown).isEmpty(), qPrintable(Overlapping(shown)));
+  }
+
+  // Two points close together: their labels do not cover each other.
+  void plotLabelsDoNotOverlap() {
+    std::vector<CalibrationPoint> points = FourPoints();
+    points.push_back({265, 2.6f, "Ba I\u2013II"});
+    points.push_back({268, 2.62f, "Tl II\u2013III"});
+    window_->SetPoints(points);
+    QCoreApplication::processEvents();
+    QStringList labels;
+    for (const CalibrationPoint& p : points) labels << QString::fromStdString(p.label);
+    const auto shown = PlotTexts(window_.get(), labels);
+    QVERIFY(shown.size() >= 4);
+    QVERIFY2(Overlapping(shown).isEmpty(), qPrintable(Overlapping(shown)));
+  }
+
  private:
+  void Activate() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+
   std::unique_ptr<MainWindow> calculator_;
   std::unique_ptr<CalibrationWindow> window_;
   QTableWidget* table_ = nullptr;
