@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -12,6 +13,7 @@
 
 #include "calibration/presenter/calibration_plot.h"
 #include "calibration/presenter/calibration_presenter.h"
+#include "calibration/presenter/label_places.h"
 
 namespace ostrel::painting {
 namespace {
@@ -165,18 +167,21 @@ void PaintPlot(QPainter& p, const QRectF& r, const CalibrationPlotData& plot, co
   }
   p.setClipping(false);
   p.setPen(Qt::black);
+  // Each label where it covers no other label and no other point; one that fits nowhere is left
+  // out (the table beside the plot names every point).
+  std::vector<LabelToPlace> wanted;
+  std::vector<QString> texts;
   for (std::size_t i = 0; i < plot.points.size() && i < plot.labels.size(); ++i) {
     const QString text = Q(plot.labels[i]);
     if (text.isEmpty()) continue;
     const QPointF c = at(plot.points[i].force, plot.points[i].pressure);
-    const double w = fm.horizontalAdvance(text);
-    // Below and to the right, where a rising curve leaves room; where that leaves the plot,
-    // above and to the left, clear of the segment that comes in from the left.
-    if (c.x() + 1.5 * mm + w <= area.right()) {
-      p.drawText(QPointF(c.x() + 1.5 * mm, c.y() + 1 * mm + fm.ascent()), text);
-    } else {
-      p.drawText(QPointF(c.x() - 1.5 * mm - w, c.y() - 1 * mm - fm.descent()), text);
-    }
+    wanted.push_back({c.x(), c.y(), fm.horizontalAdvance(text), fm.height()});
+    texts.push_back(text);
+  }
+  const auto places = PlaceLabels(wanted, {area.left(), area.top(), area.width(), area.height()},
+                                  1.5 * mm, 1.8 * mm);
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    if (places[i]) p.drawText(QPointF(places[i]->left, places[i]->top + fm.ascent()), texts[i]);
   }
   // The key, one line under the title of the force axis.
   const QString key =

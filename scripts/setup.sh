@@ -40,6 +40,9 @@ OSTREL_BUILD_PACKAGES+=(poppler-utils)
 OSTREL_BUILD_PACKAGES+=(qt6-charts-dev libqt6opengl6-dev)
 # The design file type's check (update-mime-database).
 OSTREL_BUILD_PACKAGES+=(shared-mime-info)
+# The calibration window's accessibility test switches Qt's accessibility on without a screen
+# reader, which only Qt's platform headers allow.
+OSTREL_BUILD_PACKAGES+=(qt6-base-private-dev)
 
 # A build folder keeps the options of whichever command configured it last, so every command
 # states each option it depends on: the run command turns the tests off, and a command that

@@ -87,7 +87,7 @@ void DocumentWindow::BuildMenus() {
   file_menu_->addAction(QStringLiteral("&Quit"), Keys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q),
                         this, &QWidget::close);
 
-  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+  QMenu* edit = edit_menu_ = bar->addMenu(QStringLiteral("&Edit"));
   // Ctrl+C stays the boxes' own copy.
   edit->addAction(QStringLiteral("Copy &Results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                   this, &DocumentWindow::CopyResults);

@@ -50,6 +50,8 @@ class DocumentWindow final : public QMainWindow {
   // Places for other menu entries: the View menu (shown from the first call on) and File's
   // output entries (Export, Print), which go between Save As… and Quit.
   QMenu* ViewMenu();
+  // The Edit menu, for the tool windows' Undo and Redo.
+  QMenu* EditMenu() const { return edit_menu_; }
   void AddFileOutputAction(QAction* action);
   QMenu* RecentMenu() const { return recent_menu_; }
 
@@ -92,6 +94,7 @@ class DocumentWindow final : public QMainWindow {
   QMenu* file_menu_ = nullptr;
   QMenu* recent_menu_ = nullptr;
   QMenu* view_menu_ = nullptr;
+  QMenu* edit_menu_ = nullptr;
   QAction* outputs_end_ = nullptr;
 };
 

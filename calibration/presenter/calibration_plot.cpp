@@ -50,6 +50,8 @@ CalibrationPlotData PlotCalibration(const PlotInputs& in) {
     include(plot.points.back());
   }
   if (in.current) include(*in.current);
+  // Without a calibration the theoretical line alone still shows where the press stands.
+  include({in.current_force, 0});
   if (in.target) include(*in.target);
   if (in.curve) {
     const auto& nodes = in.curve->Nodes();

@@ -20,14 +20,15 @@ struct PlotInputs {
   const CalcState* state = nullptr;                       // TEL for the theoretical line
   double force_factor = 1;                                // display force unit per kN
   std::string force_title;
+  float current_force = 0;        // kN: the axes reach it, with or without a calibration
   std::optional<PlotXY> current;  // kN, GPa
   std::optional<PlotXY> target;   // kN, GPa
 };
 
 // The plot's lines in the display force unit: axes from zero with room above the highest
-// point for its label, the curve's extensions as far as the current force or the target reach
-// beyond the points, and the theoretical pressure (the calculator's own pressure step) cut
-// where it leaves the plot.
+// point for its label and beyond the calculator's force, the curve's extensions as far as the
+// current force or the target reach beyond the points, and the theoretical pressure (the
+// calculator's own pressure step) cut where it leaves the plot.
 CalibrationPlotData PlotCalibration(const PlotInputs& in);
 
 // An axis from zero for a painter that draws its own: the smallest step of 1, 2 or 5 times a

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "calibration/curve.h"
+#include "calibration/limits.h"
 #include "calibration/oil_pressure.h"
 #include "calibration/presenter/calibration_plot.h"
 #include "core/fp_status.h"
@@ -19,8 +20,9 @@
 namespace ostrel {
 namespace {
 
-// Labels are notes, not documents; files refuse longer ones too.
-constexpr std::size_t kMaxLabelCharacters = 200;
+// A typed text quoted back in a refusal: enough to recognise it, and short enough for the
+// refusal's line.
+constexpr std::size_t kMaxQuotedCharacters = 40;
 // The sample pressure in GPa to 0.01.
 constexpr float kPressureSteps = 100;
 
@@ -37,7 +39,25 @@ std::string Capitalised(std::string text) {
 }
 
 std::string Quoted(const std::string& text) {
-  return "\u201c" + text + "\u201d";
+  if (Utf8Characters(text) <= kMaxQuotedCharacters) return "\u201c" + text + "\u201d";
+  std::size_t end = 0;
+  for (std::size_t kept = 0; kept <= kMaxQuotedCharacters; ++end) {
+    if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80) ++kept;
+  }
+  // end is one past the first byte of the character after the kept ones.
+  return "\u201c" + text.substr(0, end - 1) + "\u2026\u201d";
+}
+
+// "1 point", "4 points".
+std::string Count(std::size_t points) {
+  return std::to_string(points) + (points == 1 ? " point" : " points");
+}
+
+// "150 US tons and 5.2 GPa", as the table shows them.
+std::string PointWords(const CalibrationRowTexts& row, const std::string& unit) {
+  std::string words = row.force + " " + unit + " and " + row.pressure + " GPa";
+  if (!row.label.empty()) words += ", " + row.label;
+  return words;
 }
 
 const char* ReachText(Reach reach) {
@@ -87,6 +107,24 @@ const UnitOption* OilUnit(const UnitChoice& units) {
   return &kOilPressureUnits[units.oil_pressure];
 }
 
+// The plot in words: what it shows, from the texts the window shows beside it.
+std::string PlotText(const CalibrationScreen& s, const std::string& target) {
+  std::string text = "Calibration plot, sample pressure against force. ";
+  if (s.rows.empty()) {
+    text += "No points.";
+  } else {
+    text += Count(s.rows.size()) + ": ";
+    for (std::size_t i = 0; i < s.rows.size(); ++i) {
+      if (i > 0) text += "; ";
+      text += PointWords(s.rows[i], s.force_unit);
+    }
+    text += ".";
+  }
+  text += " Current force " + s.current_force + ", calibrated pressure " + s.current_pressure + ".";
+  if (!target.empty()) text += " Target " + target + ": force " + s.target_force + ".";
+  return text;
+}
+
 }  // namespace
 
 CalibrationPresenter::CalibrationPresenter(CalibrationView& view, std::function<void()> edited)
@@ -94,6 +132,7 @@ CalibrationPresenter::CalibrationPresenter(CalibrationView& view, std::function<
 
 void CalibrationPresenter::SetPoints(std::vector<CalibrationPoint> points) {
   points_ = std::move(points);
+  history_.Clear();
   Render();
 }
 
@@ -141,6 +180,7 @@ bool CalibrationPresenter::EditCell(int row, CalibrationField field, const std::
       if (text == shown.force) return true;
       const Read r = ReadForce(text);
       if (!r.reason.empty()) return refuse(r.reason);
+      Record();
       point.force = r.value;
       break;
     }
@@ -148,6 +188,7 @@ bool CalibrationPresenter::EditCell(int row, CalibrationField field, const std::
       if (text == shown.pressure) return true;
       const Read r = ReadPositive(text, "pressure");
       if (!r.reason.empty()) return refuse(r.reason);
+      Record();
       point.pressure = r.value;
       break;
     }
@@ -156,6 +197,7 @@ bool CalibrationPresenter::EditCell(int row, CalibrationField field, const std::
       if (Utf8Characters(text) > kMaxLabelCharacters) {
         return refuse("the label is longer than 200 characters");
       }
+      Record();
       point.label = text;
       break;
     case CalibrationField::Target:
@@ -178,8 +220,22 @@ bool CalibrationPresenter::AddPoint(const std::string& force, const std::string&
   if (Utf8Characters(label) > kMaxLabelCharacters) {
     return refuse(CalibrationField::Label, "the label is longer than 200 characters");
   }
+  if (points_.size() >= kMaxCalibrationPoints) {
+    // The sentence a file with that many points gets; the entry with the focus carries it.
+    view_.Refuse({-1, CalibrationField::Force, TooManyPointsSentence(points_.size() + 1)});
+    return false;
+  }
+  Record();
   points_.push_back({f.value, p.value, label});
   Changed();
+  // The row it went to: after those with a force up to its own, which it follows when equal.
+  const auto row =
+      std::upper_bound(points_.begin(), points_.end(), f.value,
+                       [](float v, const CalibrationPoint& point) { return v < point.force; });
+  const CalibrationRowTexts& shown =
+      screen_.rows[static_cast<std::size_t>(std::distance(points_.begin(), row)) - 1];
+  view_.Announce("Point added: " + PointWords(shown, screen_.force_unit) + ". " +
+                 Count(points_.size()) + ".");
   return true;
 }
 
@@ -192,6 +248,7 @@ bool CalibrationPresenter::RemoveRows(std::vector<int> rows) {
     any = true;
   }
   if (!any) return false;
+  Record();
   std::vector<CalibrationPoint> kept;
   for (std::size_t i = 0; i < points_.size(); ++i) {
     if (!remove[i]) kept.push_back(std::move(points_[i]));
@@ -214,7 +271,29 @@ bool CalibrationPresenter::SetTarget(const std::string& text) {
   }
   target_ = r.value;
   Render();
+  std::string words =
+      "Target " + PressureText(*target_, separator_) + ": force " + screen_.target_force;
+  if (!screen_.target_oil.empty()) words += ", oil pressure " + screen_.target_oil;
+  view_.Announce(words + ".");
   return true;
+}
+
+bool CalibrationPresenter::Undo() {
+  if (!history_.Undo(points_)) return false;
+  Changed();
+  view_.Announce("Calibration edit undone. " + Count(points_.size()) + ".");
+  return true;
+}
+
+bool CalibrationPresenter::Redo() {
+  if (!history_.Redo(points_)) return false;
+  Changed();
+  view_.Announce("Calibration edit redone. " + Count(points_.size()) + ".");
+  return true;
+}
+
+void CalibrationPresenter::Record() {
+  history_.Record(points_);
 }
 
 void CalibrationPresenter::Changed() {
@@ -312,7 +391,9 @@ void CalibrationPresenter::Render() {
       }
     }
   }
+  plot.current_force = state_.Force;
   screen.plot = PlotCalibration(plot);
+  screen.plot_text = PlotText(screen, target_ ? PressureText(*target_, separator_) : "");
   screen_ = std::move(screen);
   view_.Show(screen_);
 }

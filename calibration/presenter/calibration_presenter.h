@@ -9,6 +9,7 @@
 
 #include "calibration/calibration_point.h"
 #include "calibration/presenter/calibration_view.h"
+#include "calibration/presenter/edit_history.h"
 #include "core/calc_state.h"
 #include "present/box_labels.h"
 #include "present/view.h"
@@ -24,7 +25,8 @@ class CalibrationPresenter final {
   // edited runs after every change the user makes to the points (not after SetPoints).
   CalibrationPresenter(CalibrationView& view, std::function<void()> edited);
 
-  // The document's points (open, new): replaces them and shows them, ordered by force.
+  // The document's points (open, new): replaces them and shows them, ordered by force. Nothing
+  // before them can be undone.
   void SetPoints(std::vector<CalibrationPoint> points);
   // The points as the document keeps them: after any edit, ordered by force.
   const std::vector<CalibrationPoint>& Points() const { return points_; }
@@ -41,6 +43,13 @@ class CalibrationPresenter final {
   // An empty text clears the target.
   bool SetTarget(const std::string& text);
 
+  // Every change to the points (edit, add, remove) can be undone and redone; each returns
+  // whether there was one to undo or redo.
+  bool Undo();
+  bool Redo();
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
+
   // Everything as last shown.
   const CalibrationScreen& Screen() const { return screen_; }
 
@@ -53,6 +62,8 @@ class CalibrationPresenter final {
   Read ReadForce(const std::string& text) const;
   // A typed number that must be greater than zero; `what` names it in the reason.
   Read ReadPositive(const std::string& text, const char* what) const;
+  // Before a change to the points: keeps them for Undo.
+  void Record();
   void Changed();
   void Render();
 
@@ -60,7 +71,8 @@ class CalibrationPresenter final {
   std::function<void()> edited_;
   std::vector<CalibrationPoint> points_;  // the document's order
   std::vector<int> order_;                // table row -> index into points_, by force
-  std::optional<float> target_;           // GPa
+  EditHistory history_;
+  std::optional<float> target_;  // GPa
   CalcState state_;
   UnitChoice units_;
   std::string separator_ = ".";

@@ -70,6 +70,8 @@ struct CalibrationScreen {
   std::string target_force;      // the force with its unit, or why there is none
   std::string target_oil;        // the oil pressure with its unit, or why there is none
   CalibrationPlotData plot;
+  // The plot in words, for whoever cannot see it: the points, the current and the target values.
+  std::string plot_text;
 };
 
 class CalibrationView {
@@ -77,6 +79,9 @@ class CalibrationView {
   virtual ~CalibrationView() = default;
   virtual void Show(const CalibrationScreen& screen) = 0;
   virtual void Refuse(const CalibrationRefusal& refusal) = 0;
+  // What a user who cannot see the change should hear: a point added, a target's result, an
+  // edit undone or redone.
+  virtual void Announce(const std::string& /*sentence*/) {}
 };
 
 }  // namespace ostrel

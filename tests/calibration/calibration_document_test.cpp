@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -154,6 +155,51 @@ class CalibrationDocumentTest final : public QObject {
     QVERIFY(SamePoints(Tool()->Points(), points));
     QCOMPARE(Rows(), 5);
     QVERIFY(!document_->isWindowModified());
+  }
+
+  // Edit > Undo and Redo act on the calibration's edits, once the tool window has some.
+  void editMenuUndoesAndRedoesPointEdits() {
+    auto* undo = document_->findChild<QAction*>(QStringLiteral("actionUndoCalibration"));
+    auto* redo = document_->findChild<QAction*>(QStringLiteral("actionRedoCalibration"));
+    QVERIFY(document_->SaveTo(dir_.filePath(QStringLiteral("cell.ostrel"))));
+    ChooseMenuEntry();
+    AddPoint("100", "5", "Bi III\u2013V");
+    undo->trigger();
+    QCOMPARE(Rows(), 0);
+    QVERIFY(!document_->isWindowModified());
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    redo->trigger();
+    QCOMPARE(document_->Calibration().size(), std::size_t{1});
+    document_->NewDesign();  // nothing to undo in a new design
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+  }
+
+  // Labels of close points on the sheet: no word of the calibration's block covers another.
+  void sheetLabelsDoNotOverlap() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+      QSKIP("pdftotext (poppler-utils) is not installed");
+    Design design = StartupDesign();
+    design.calibration = FourPoints();
+    design.calibration.push_back({265, 2.6f, "Ba I\u2013II"});
+    design.calibration.push_back({268, 2.62f, "Tl II\u2013III"});
+    const QString pdf = dir_.filePath(QStringLiteral("close.pdf"));
+    QCOMPARE(painting::WriteDesignSheet(design, QStringLiteral("cell"), pdf), QString());
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString html = QString::fromUtf8(text.readAllStandardOutput());
+    const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    std::vector<QRectF> words;  // from the block's title on; shrunk, as neighbours on a line touch
+    for (const auto& m : word.globalMatch(html)) {
+      if (words.empty() && m.captured(5) != QStringLiteral("calibration")) continue;
+      words.emplace_back(QPointF(m.captured(1).toDouble() + 0.3, m.captured(2).toDouble() + 0.3),
+                         QPointF(m.captured(3).toDouble() - 0.3, m.captured(4).toDouble() - 0.3));
+    }
+    QVERIFY(words.size() > 40);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+      for (std::size_t j = 0; j < i; ++j) QVERIFY(!words[i].intersects(words[j]));
+    }
   }
 
   // The sheet gains the calibration's table, calibrated pressure and plot when there are points.

@@ -2,12 +2,16 @@
 // Copyright (C) 2026 The Ostrel developers
 //
 // Renders the calibration window with four points and a target, beside the calculator as it
-// opens, into the PNG file named on the command line (docs/calibration.png). Not a test.
+// opens, into the PNG file named on the command line (docs/calibration.png); with --refusal
+// first, after a new point's pressure of -2 was refused (docs/calibration-refusal.png). Not a
+// test.
 #include <cstdio>
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <cstring>
 
 #include "tests/calibration/calibration_window_support.h"
 #include "ui/calibration_window.h"
@@ -16,8 +20,9 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+  const bool refusal = argc == 3 && std::strcmp(argv[1], "--refusal") == 0;
+  if (argc != 2 && !refusal) {
+    std::fprintf(stderr, "usage: %s [--refusal] OUTPUT.png\n", argv[0]);
     return 2;
   }
   ostrel::ui::test::FindChartPlugin();
@@ -30,5 +35,12 @@ int main(int argc, char* argv[]) {
   emit target->editingFinished();
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
-  return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+  if (refusal) {
+    window.findChild<QLineEdit*>(QStringLiteral("newForce"))->setText(QStringLiteral("150"));
+    window.findChild<QLineEdit*>(QStringLiteral("newPressure"))->setText(QStringLiteral("-2"));
+    window.findChild<QLineEdit*>(QStringLiteral("newLabel"))
+        ->setText(QStringLiteral("Ba I\u2013II"));
+    window.findChild<QPushButton*>(QStringLiteral("addPoint"))->click();
+  }
+  return window.grab().save(QString::fromLocal8Bit(argv[argc - 1])) ? 0 : 1;
 }

@@ -1,5 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ostrel developers
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <QAccessible>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +38,40 @@ void TypeIntoCell(QTableWidget* table, int row, int column, const QString& text)
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Whether any two of the plot's visible texts among `texts` overlap, and how many there are.
+std::pair<bool, int> Overlap(QWidget* window, const QStringList& texts) {
+  std::vector<QRectF> boxes;
+  for (QGraphicsItem* item : window->findChild<QGraphicsView*>()->scene()->items()) {
+    auto* simple = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item);
+    auto* rich = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+    const QString text = simple ? simple->text() : rich ? rich->toPlainText() : QString();
+    if (item->isVisible() && texts.contains(text)) boxes.push_back(item->sceneBoundingRect());
+  }
+  bool overlap = false;
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    for (std::size_t j = 0; j < i; ++j) overlap = overlap || boxes[i].intersects(boxes[j]);
+  }
+  return {overlap, static_cast<int>(boxes.size())};
+}
+
+// Accessible events as "type object: name", the name as it was when the event came.
+QStringList& Heard() {
+  static QStringList heard;
+  return heard;
+}
+
+void Record(QAccessibleEvent* event) {
+  QAccessibleInterface* iface = event->accessibleInterface();
+  Heard() << QStringLiteral("%1 %2: %3")
+                 .arg(int{event->type()})
+                 .arg(event->object()->objectName(),
+                      iface ? iface->text(QAccessible::Name) : QString());
+}
+
+QString Alert(const char* line, const QString& text) {
+  return QStringLiteral("%1 %2: %3").arg(int{QAccessible::Alert}).arg(line, text);
+}
+
 QStringList Column(QTableWidget* table, int column) {
   QStringList texts;
   for (int r = 0; r < table->rowCount(); ++r) texts << table->item(r, column)->text();
@@ -45,6 +87,10 @@ class CalibrationWindowTest final : public QObject {
   void initTestCase() {
     FindChartPlugin();
     UseWindowStyle();
+    QAccessible::installUpdateHandler(&Record);
+    // Events reach the handler only while accessibility is on, as when a screen reader runs.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QVERIFY(QAccessible::isActive());
   }
 
   void init() {
@@ -165,7 +211,165 @@ class CalibrationWindowTest final : public QObject {
     }
   }
 
+  void controlsSayWhatTheyAre_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("description");  // its start
+    const auto row = [](const char* object, const char* name, QAccessible::Role role,
+                        const char* description = "") {
+      QTest::newRow(object) << QString::fromUtf8(name) << int{role} << QString(description);
+    };
+    row("frmCalibration", "Pressure Calibration", QAccessible::Window);
+    // Each entry is named by the caption over it, not by its placeholder.
+    row("newForce", "Force (US tons)", QAccessible::EditableText);
+    row("newPressure", "Pressure (GPa)", QAccessible::EditableText);
+    row("newLabel", "Label", QAccessible::EditableText);
+    row("targetPressure", "Sample pressure (GPa):", QAccessible::EditableText);
+    row("addPoint", "Add", QAccessible::Button);
+    row("calibrationTable", "Calibration points", QAccessible::Table);
+    row("calibrationChart", "Calibration plot", QAccessible::Client,
+        "Calibration plot, sample pressure against force. 4 points: 29.2 US tons and 2.55 GPa, "
+        "Bi I\u2013II; 107.9 US tons and 7.7 GPa");
+    row("calibrationRefusal", "", QAccessible::AlertMessage);
+    row("calibrationNotice", "", QAccessible::StatusBar);
+  }
+
+  void controlsSayWhatTheyAre() {
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QString, description);
+    QAccessibleInterface* iface = Interface(QTest::currentDataTag());
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QCOMPARE(int{iface->role()}, role);
+    const QString said = iface->text(QAccessible::Description);
+    QVERIFY2(description.isEmpty() ? said.isEmpty() : said.startsWith(description),
+             qPrintable(said));
+  }
+
+  // After a refused force, then force 150 and pressure -2, only the pressure is marked invalid;
+  // it has the focus and the reason is announced. A new point and a target's result are too.
+  void refusalsAndResultsAreAnnounced() {
+    Activate();
+    Heard().clear();
+    AddPoint("abc", "");
+    QVERIFY(Interface("newForce")->state().invalid);
+    AddPoint("150", "-2");
+    const QString reason = QStringLiteral("New point: the pressure must be greater than zero.");
+    QVERIFY(Interface("newPressure")->state().invalid && Interface("newPressure")->state().focused);
+    QCOMPARE(Interface("newPressure")->text(QAccessible::Description), reason);
+    QVERIFY(!Interface("newForce")->state().invalid);
+    QVERIFY(Heard().contains(Alert("calibrationRefusal", reason)));
+    QVERIFY(Heard().contains(
+        QStringLiteral("%1 newPressure: Pressure (GPa)").arg(int{QAccessible::StateChanged})));
+    AddPoint("250", "15");
+    QVERIFY(!Interface("newPressure")->state().invalid);
+    QVERIFY(Heard().contains(Alert(
+        "calibrationNotice", QStringLiteral("Point added: 250 US tons and 15 GPa. 5 points."))));
+    QVERIFY(Interface("calibrationChart")->text(QAccessible::Description).contains("5 points: "));
+    auto* target = window_->findChild<QLineEdit*>(QStringLiteral("targetPressure"));
+    target->setText(QStringLiteral("9.6"));
+    emit target->editingFinished();
+    const QString oil = window_->findChild<QLabel*>(QStringLiteral("targetOil"))->text();
+    QVERIFY(Heard().contains(
+        Alert("calibrationNotice",
+              QStringLiteral("Target 9.6 GPa: force 146.1 US tons, oil pressure %1.").arg(oil))));
+  }
+
+  // The focus follows the layout; Tab and Shift+Tab leave the table, the arrows move in it.
+  void tabAndShiftTabLeaveTheTable() {
+    Activate();
+    QCOMPARE(window_->focusWidget()->objectName(), QStringLiteral("newForce"));
+    for (const char* next : {"newPressure", "newLabel", "addPoint", "calibrationTable",
+                             "removePoints", "targetPressure"}) {
+      QTest::keyClick(window_->focusWidget(), Qt::Key_Tab);
+      QCOMPARE(window_->focusWidget()->objectName(), QString::fromLatin1(next));
+    }
+    table_->setFocus();
+    table_->setCurrentCell(1, 0);
+    QTest::keyClick(table_, Qt::Key_Down);
+    QCOMPARE(table_->currentRow(), 2);
+    QTest::keyClick(table_, Qt::Key_Tab);
+    QCOMPARE(window_->focusWidget()->objectName(), QStringLiteral("removePoints"));
+    table_->setFocus();
+    QTest::keyClick(table_, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(window_->focusWidget()->objectName(), QStringLiteral("addPoint"));
+    // Closed with the focus in the table, it opens again on the first entry.
+    table_->setFocus();
+    window_->hide();
+    window_->show();
+    QCOMPARE(window_->focusWidget()->objectName(), QStringLiteral("newForce"));
+  }
+
+  void deleteUndoAndRedo() {
+    Activate();
+    const QStringList all = Column(table_, 2);
+    table_->setFocus();
+    for (const int row : {0, 2})
+      table_->selectionModel()->select(table_->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(table_, Qt::Key_Delete);
+    const QStringList kept{all[1], all[3]};
+    QCOMPARE(Column(table_, 2), kept);
+    QTest::keyClick(table_, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Column(table_, 2), all);
+    QTest::keyClick(table_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Column(table_, 2), kept);
+    TypeIntoCell(table_, 0, 2, QStringLiteral("Bi III"));
+    table_->setFocus();
+    QTest::keyClick(table_, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Column(table_, 2), kept);
+  }
+
+  // The refusal's line comes and goes in a place of its own: nothing moves under the pointer.
+  void theWindowKeepsStillOnARefusal() {
+    const auto places = [this] {
+      QList<QPoint> at;
+      for (QWidget* w : window_->findChildren<QWidget*>()) at << w->mapTo(window_.get(), QPoint());
+      return at;
+    };
+    const QList<QPoint> before = places();
+    AddPoint("abc", "");
+    QCoreApplication::processEvents();
+    QVERIFY(window_->findChild<QLabel*>(QStringLiteral("calibrationRefusal"))->isVisible());
+    QCOMPARE(places(), before);
+  }
+
+  // The legend is laid out anew as markers come and go; labels of close points do not overlap.
+  void legendAndLabelsStayLaidOut() {
+    std::vector<CalibrationPoint> points = FourPoints();
+    points.push_back({265, 2.6f, "Ba I\u2013II"});
+    points.push_back({268, 2.62f, "Tl II\u2013III"});
+    window_->SetPoints({});
+    QCoreApplication::processEvents();
+    window_->SetPoints(points);
+    auto* target = window_->findChild<QLineEdit*>(QStringLiteral("targetPressure"));
+    target->setText(QStringLiteral("5"));
+    emit target->editingFinished();
+    QCoreApplication::processEvents();
+    const QStringList legend{"Theoretical", "Calibration", "Points", "Current", "Target"};
+    QCOMPARE(Overlap(window_.get(), legend), std::make_pair(false, 5));
+    QStringList labels;
+    for (const CalibrationPoint& p : points) labels << QString::fromStdString(p.label);
+    QVERIFY(!Overlap(window_.get(), labels).first);
+    QVERIFY(Overlap(window_.get(), labels).second >= 5);
+  }
+
  private:
+  void Activate() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+  QAccessibleInterface* Interface(const char* name) {
+    const QString n = QString::fromLatin1(name);
+    return QAccessible::queryAccessibleInterface(
+        window_->objectName() == n ? window_.get() : window_->findChild<QObject*>(n));
+  }
+  void AddPoint(const char* force, const char* pressure) {
+    window_->findChild<QLineEdit*>(QStringLiteral("newForce"))->setText(force);
+    window_->findChild<QLineEdit*>(QStringLiteral("newPressure"))->setText(pressure);
+    window_->findChild<QPushButton*>(QStringLiteral("addPoint"))->click();
+  }
+
   std::unique_ptr<MainWindow> calculator_;
   std::unique_ptr<CalibrationWindow> window_;
   QTableWidget* table_ = nullptr;

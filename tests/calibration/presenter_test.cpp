@@ -2,9 +2,11 @@
 // Copyright (C) 2026 The Ostrel developers
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "calibration/limits.h"
 #include "calibration/oil_pressure.h"
 #include "calibration/presenter/calibration_presenter.h"
 #include "core/calc.h"
@@ -23,8 +25,10 @@ class FakeView final : public CalibrationView {
     ++shows;
   }
   void Refuse(const CalibrationRefusal& refusal) override { refusals.push_back(refusal); }
+  void Announce(const std::string& sentence) override { announced.push_back(sentence); }
 
   CalibrationScreen shown;
+  std::vector<std::string> announced;
   int shows = 0;
   std::vector<CalibrationRefusal> refusals;
 };
@@ -200,6 +204,73 @@ TEST_F(PresenterTest, BrokenCalibrationShowsWhyAndNoValues) {
   EXPECT_EQ(view_.shown.current_pressure, "\u2014");
   EXPECT_TRUE(view_.shown.plot.curve.empty());
   EXPECT_EQ(view_.shown.plot.points.size(), 4u);
+}
+
+// Each kind of edit is undone and redone; a new edit forgets what was undone, a new document all.
+TEST_F(PresenterTest, EveryEditCanBeUndoneAndRedone) {
+  const std::function<bool()> edits[] = {
+      [&] { return presenter_.EditCell(0, CalibrationField::Force, "600"); },
+      [&] { return presenter_.EditCell(1, CalibrationField::Label, "Ba I-II"); },
+      [&] { return presenter_.AddPoint("100", "1", "Start"); },
+      [&] {
+        return presenter_.RemoveRows({0, 2});
+      },
+  };
+  const Texts before = Column(&CalibrationRowTexts::label);
+  for (const auto& edit : edits) {
+    ASSERT_TRUE(edit());
+    const Texts after = Column(&CalibrationRowTexts::label);
+    ASSERT_TRUE(presenter_.Undo());
+    EXPECT_EQ(Column(&CalibrationRowTexts::label), before);
+    EXPECT_FALSE(presenter_.CanUndo());
+    ASSERT_TRUE(presenter_.Redo());
+    EXPECT_EQ(Column(&CalibrationRowTexts::label), after);
+    ASSERT_TRUE(presenter_.Undo());
+  }
+  EXPECT_EQ(edits_, 16);  // each undo and redo is an edit of the document's points
+  ASSERT_FALSE(presenter_.EditCell(0, CalibrationField::Pressure, "x"));
+  ASSERT_TRUE(presenter_.EditCell(0, CalibrationField::Pressure, "2.5"));
+  EXPECT_FALSE(presenter_.CanRedo());
+  presenter_.SetPoints({});
+  EXPECT_FALSE(presenter_.Undo());
+}
+
+TEST_F(PresenterTest, TheThousandAndFirstPointIsRefusedWithTheFileSentence) {
+  presenter_.SetPoints(std::vector<CalibrationPoint>(kMaxCalibrationPoints, {1, 1, ""}));
+  EXPECT_FALSE(presenter_.AddPoint("6000", "70", ""));
+  EXPECT_EQ(view_.refusals.back().reason,
+            "The calibration has 1001 points, more than the 1000 a design may hold.");
+  EXPECT_EQ(presenter_.Points().size(), kMaxCalibrationPoints);
+}
+
+TEST_F(PresenterTest, ANewPointAndATargetAreAnnouncedAndThePlotPutInWords) {
+  ASSERT_TRUE(presenter_.AddPoint("600", "5.5", "Ba I-II"));
+  EXPECT_EQ(view_.announced.back(), "Point added: 600 kN and 5.5 GPa, Ba I-II. 5 points.");
+  ASSERT_TRUE(presenter_.SetTarget("7"));
+  EXPECT_EQ(view_.announced.back(),
+            "Target 7 GPa: force 750 kN, oil pressure " + view_.shown.target_oil + ".");
+  EXPECT_EQ(view_.shown.plot_text,
+            "Calibration plot, sample pressure against force. 5 points: 250 kN and 3 GPa, Bi "
+            "I-II; 500 kN and 5 GPa, Bi III; 600 kN and 5.5 GPa, Ba I-II; 750 kN and 7 GPa, ZnTe; "
+            "1000 kN and 8 GPa, Bi III-V. Current force 1010 kN, calibrated pressure 8.04 GPa, "
+            "extrapolated above the last point. Target 7 GPa: force 750 kN.");
+  // A refusal quotes at most 40 characters of what was typed.
+  EXPECT_FALSE(presenter_.AddPoint(std::string(39, '9') + "\u00e9\u00e9x", "1", ""));
+  EXPECT_EQ(view_.refusals.back().reason,
+            "New point: \u201c" + std::string(39, '9') + "\u00e9\u2026\u201d is not a number.");
+}
+
+// Without points the axes reach the calculator's force and the theoretical line their right end.
+TEST_F(PresenterTest, AnEmptyPlotCoversTheForceAndTheTheoreticalLine) {
+  presenter_.SetPoints({});
+  for (int unit = 0; unit < 3; ++unit) {
+    SelectForce(unit);
+    const CalibrationPlotData& plot = view_.shown.plot;
+    EXPECT_EQ(plot.force_max, double{state_.Force} * 1.1 * kForceUnits[unit].factor);
+    ASSERT_EQ(plot.theory.size(), 2u);
+    EXPECT_EQ(plot.theory[1].force, plot.force_max);
+    EXPECT_EQ(plot.theory[1].pressure * 1.15, plot.pressure_max);
+  }
 }
 
 }  // namespace

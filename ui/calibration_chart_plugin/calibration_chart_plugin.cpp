@@ -8,6 +8,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
@@ -18,6 +19,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include "calibration/presenter/label_places.h"
 #include "ui/calibration_chart.h"
 
 namespace ostrel::ui {
@@ -112,6 +114,8 @@ class Chart final : public CalibrationChart {
       ++used;
     }
     for (std::size_t i = used; i < labels_.size(); ++i) labels_[i]->setVisible(false);
+    // Markers shown or hidden leave the legend as it was laid out; it is laid out anew.
+    chart_->legend()->layout()->invalidate();
     PlaceLabels();
   }
 
@@ -150,17 +154,21 @@ class Chart final : public CalibrationChart {
       marker->setVisible(!points.isEmpty());
   }
 
-  // Below and to the right of its point, where a rising curve leaves room; to the left where
-  // that would leave the plot area.
+  // Each label where it covers no other label and no other point; one that fits nowhere is left
+  // out (a point's label is in the table beside the plot).
   void PlaceLabels() {
     const QRectF area = chart_->plotArea();
+    std::vector<LabelToPlace> wanted;
     for (std::size_t i = 0; i < label_points_.size(); ++i) {
       const QPointF at = chart_->mapToPosition(label_points_[i]);
       const QRectF box = labels_[i]->boundingRect();
-      QPointF place(at.x() + 7, at.y() + 3);
-      if (place.x() + box.width() > area.right()) place.setX(at.x() - 7 - box.width());
-      if (place.y() + box.height() > area.bottom()) place.setY(at.y() - 3 - box.height());
-      labels_[i]->setPos(place);
+      wanted.push_back({at.x(), at.y(), box.width(), box.height()});
+    }
+    const auto places =
+        ostrel::PlaceLabels(wanted, {area.left(), area.top(), area.width(), area.height()}, 7, 10);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+      labels_[i]->setVisible(places[i].has_value());
+      if (places[i]) labels_[i]->setPos(places[i]->left, places[i]->top);
     }
   }
 
