@@ -40,6 +40,11 @@ OSTREL_BUILD_PACKAGES+=(poppler-utils)
 OSTREL_BUILD_PACKAGES+=(qt6-charts-dev libqt6opengl6-dev)
 # The design file type's check (update-mime-database).
 OSTREL_BUILD_PACKAGES+=(shared-mime-info)
+# Floating-point text, the same on the desktop and in WebAssembly (header only).
+OSTREL_BUILD_PACKAGES+=(libfmt-dev)
+
+# The web edition (scripts/web.sh): the WebAssembly compiler, Node for the batch and its tests.
+OSTREL_WEB_PACKAGES=(emscripten nodejs libfmt-dev cmake make python3)
 
 # A build folder keeps the options of whichever command configured it last, so every command
 # states each option it depends on: the run command turns the tests off, and a command that
