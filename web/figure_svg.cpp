@@ -200,6 +200,19 @@ std::string FigureSvg(const Figure& f, const View& view, double width, double he
             (c.flawed ? "#c01010" : "#202020") + "\" stroke-width=\"" + (c.flawed ? "2" : "1") +
             "\"/>");
   }
+  struct SideLabel {
+    std::string text;
+    double line_x;
+    double wanted_y;
+    double label_x;  // where the label starts (right) or ends (left)
+    bool right;
+  };
+  std::vector<SideLabel> side;
+  int top_level = 0;
+  for (const Dimension& d : f.dimensions) {
+    if (Vertical(d)) top_level = std::max(top_level, d.level);
+  }
+  const double label_offset = kPad + top_level * kRow * 0.7 + kPad;
   for (const Dimension& d : f.dimensions) {
     const double outx = d.outward.x, outy = -d.outward.y;
     const double offset = Offset(d);
@@ -217,13 +230,36 @@ std::string FigureSvg(const Figure& f, const View& view, double width, double he
     ArrowedLine(svg, lax, lay, lbx, lby);
     const std::string caption = Caption(d, view);
     if (Vertical(d)) {
-      svg.Text(lax + outx * kPad, (lay + lby) / 2, caption, outx > 0 ? "start" : "end");
+      side.push_back({caption, lax, (lay + lby) / 2, mx(d.base.x) + outx * label_offset, outx > 0});
     } else {
       const double w = TextWidth(caption) + 4;
       svg.Raw("<rect x=\"" + Number((lax + lbx) / 2 - w / 2) + "\" y=\"" +
               Number(lay - kFont / 2 - 1) + "\" width=\"" + Number(w) + "\" height=\"" +
               Number(kFont + 2) + "\" fill=\"#ffffff\"/>");
       svg.Text((lax + lbx) / 2, lay, caption);
+    }
+  }
+  // Side labels one under the other, each as near its line's middle as the others allow, the
+  // column centred on the middles it labels, with a leader from each middle.
+  std::sort(side.begin(), side.end(),
+            [](const SideLabel& a, const SideLabel& b) { return a.wanted_y < b.wanted_y; });
+  for (const bool on_right : {false, true}) {
+    std::vector<double> ys;
+    double next = -1e300, shift = 0;
+    for (const SideLabel& l : side) {
+      if (l.right != on_right) continue;
+      ys.push_back(std::max(l.wanted_y, next));
+      next = ys.back() + kFont * 1.2;
+      shift += l.wanted_y - ys.back();
+    }
+    if (ys.empty()) continue;
+    shift /= static_cast<double>(ys.size());
+    std::size_t i = 0;
+    for (const SideLabel& l : side) {
+      if (l.right != on_right) continue;
+      const double y = ys[i++] + shift;
+      svg.Line(l.line_x, l.wanted_y, l.label_x + (on_right ? -kPad * 0.3 : kPad * 0.3), y);
+      svg.Text(l.label_x, y, l.text, on_right ? "start" : "end");
     }
   }
   for (const figures::Diameter& d : f.diameters) {

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+//
+// The desktop's side of the browser test: replays a session of user actions on the presenters
+// with the headless text view and writes, after every step, what the window then shows: the 27
+// texts, the three selections and the fault report (kind, detail, box that gets the focus).
+//
+//   session_replay SEPARATOR < SESSION > STATES
+// A session has one action per line, its fields separated by tabs:
+//   type BOX TEXT | click NAME INDEX | choose GROUP INDEX | new
+// Each state is one line of JSON.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/text_escape.h"
+#include "core/calc_state.h"
+#include "present/fault_detail.h"
+#include "present/handlers.h"
+#include "present/text_view.h"
+#include "ui/controls.h"
+
+namespace {
+
+using namespace ostrel;
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t tab = line.find('\t', start);
+    fields.push_back(line.substr(start, tab - start));
+    if (tab == std::string::npos) return fields;
+    start = tab + 1;
+  }
+}
+
+Fault Click(Handlers& handlers, const std::string& name, int index) {
+  for (const ui::Control& c : ui::kControls) {
+    if (c.kind != ui::Kind::Button || name != c.name || index != c.index) continue;
+    if (c.click) return (handlers.*c.click)();
+    return (handlers.*c.indexedClick)(static_cast<std::int16_t>(index));
+  }
+  return Fault::None;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string separator = argc > 1 ? argv[1] : ".";
+  CalcState state;
+  TextView view(separator);
+  Handlers handlers(state, view);
+  view.Attach(&handlers);
+  Fault fault = handlers.Form_Load();
+  std::string line;
+  bool first = true;
+  while (first || std::getline(std::cin, line)) {
+    if (!first) {
+      const std::vector<std::string> f = Fields(line);
+      fault = Fault::None;
+      if (f[0] == "type" && f.size() == 3) {
+        view.SetBoxText(static_cast<Box>(std::stoi(f[1])), f[2]);
+        continue;  // typing runs no handler and reports nothing
+      } else if (f[0] == "click" && f.size() == 3) {
+        fault = Click(handlers, f[1], std::stoi(f[2]));
+      } else if (f[0] == "choose" && f.size() == 3) {
+        fault = view.SelectOptionForResult(static_cast<Group>(std::stoi(f[1])), std::stoi(f[2]));
+      } else if (f[0] == "new") {
+        fault = handlers.Form_Load();
+      } else {
+        std::fprintf(stderr, "session_replay: not an action: %s\n", line.c_str());
+        return 2;
+      }
+    }
+    first = false;
+    std::string out = "{\"texts\":[";
+    for (const std::string& text : view.Texts()) {
+      cli::AppendJsonString(out, text);
+      out += ',';
+    }
+    out.back() = ']';
+    out += ",\"selected\":[" + std::to_string(view.Selected(Group::optDistanceUnits)) + ',' +
+           std::to_string(view.Selected(Group::optOilPressureUnits)) + ',' +
+           std::to_string(view.Selected(Group::optForceUnits)) + "],\"kind\":";
+    const FaultDetail detail = fault == Fault::None
+                                   ? FaultDetail{}
+                                   : DescribeFault(fault, handlers.LastFaultLocation(), separator);
+    cli::AppendJsonString(out, fault == Fault::None ? "" : FaultText(fault));
+    out += ",\"informative\":";
+    cli::AppendJsonString(out, detail.informative);
+    out += ",\"focus\":" + std::to_string(detail.has_focus ? static_cast<int>(detail.focus) : -1);
+    std::cout << out << "}\n";
+  }
+  return 0;
+}
