@@ -69,10 +69,11 @@ T Sqrt(T a) {
   return std::sqrt(a);
 }
 
+// A zero to a finite negative power divides by zero; to the power -inf it is inf without a flag.
 template <typename T>
 T Pow(T a, T b) {
   const T r = std::pow(a, b);
-  if (a == 0 && b < 0) {
+  if (a == 0 && b < 0 && std::isfinite(b)) {
     Raise(kDivByZero);
   } else if (std::isnan(r)) {
     if (!std::isnan(a) && !std::isnan(b)) Raise(kInvalid);
