@@ -45,6 +45,8 @@ OSTREL_BUILD_PACKAGES+=(libfmt-dev)
 
 # The web edition (scripts/web.sh): the WebAssembly compiler, Node for the batch and its tests.
 OSTREL_WEB_PACKAGES=(emscripten nodejs libfmt-dev cmake make python3)
+# The web edition's browser tests: headless Chromium driven through its WebDriver.
+OSTREL_WEB_PACKAGES+=(chromium chromium-driver python3-selenium)
 
 # A build folder keeps the options of whichever command configured it last, so every command
 # states each option it depends on: the run command turns the tests off, and a command that

@@ -124,6 +124,10 @@ def main():
     except ImportError:
         print("skipped: python3-selenium is not installed")
         return 77
+    for program in ("/usr/bin/chromium", "/usr/bin/chromedriver"):
+        if not os.path.exists(program):
+            print("skipped: %s is not installed" % program)
+            return 77
     options = Options()
     for a in ("--headless", "--no-sandbox", "--disable-gpu", "--window-size=900,800"):
         options.add_argument(a)
