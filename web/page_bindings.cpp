@@ -15,6 +15,7 @@
 #include "present/results_table.h"
 #include "ui/controls.h"
 #include "web/figure_svg.h"
+#include "web/sheet_html.h"
 #include "web/web_calculator.h"
 
 namespace ostrel::web {
@@ -168,6 +169,10 @@ std::string Drawing() {
   return CellDrawingSvg(calculator->State(), *calculator);
 }
 
+std::string Sheet(const std::string& title, const std::string& stamp) {
+  return SheetHtml(calculator->State(), *calculator, title, stamp);
+}
+
 std::string Version() {
   return OSTREL_VERSION;
 }
@@ -188,5 +193,6 @@ EMSCRIPTEN_BINDINGS(ostrel) {
   emscripten::function("descriptions", &Descriptions);
   emscripten::function("results", &ResultsJson);
   emscripten::function("drawing", &Drawing);
+  emscripten::function("sheet", &Sheet);
   emscripten::function("version", &Version);
 }
