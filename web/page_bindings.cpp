@@ -14,6 +14,7 @@
 #include "present/box_labels.h"
 #include "present/results_table.h"
 #include "ui/controls.h"
+#include "web/calibration_panel.h"
 #include "web/figure_svg.h"
 #include "web/sheet_html.h"
 #include "web/web_calculator.h"
@@ -21,8 +22,9 @@
 namespace ostrel::web {
 namespace {
 
-// The page's one calculator, made when the page starts.
+// The page's one calculator, made when the page starts, and its calibration.
 std::unique_ptr<WebCalculator> calculator;
+std::unique_ptr<CalibrationPanel> calibration;
 
 const char* KindName(ui::Kind kind) {
   switch (kind) {
@@ -173,6 +175,35 @@ std::string Sheet(const std::string& title, const std::string& stamp) {
   return SheetHtml(calculator->State(), *calculator, title, stamp);
 }
 
+// View > Pressure Calibration: the presenter follows the calculator after every action; each
+// edit answers whether it was taken, and the screen says what to show.
+std::string CalibrationScreenJson() {
+  if (!calibration) calibration = std::make_unique<CalibrationPanel>();
+  calibration->Presenter().Follow(calculator->State(), *calculator);
+  return calibration->ScreenJson();
+}
+
+bool CalibrationAdd(const std::string& force, const std::string& pressure,
+                    const std::string& label) {
+  calibration->ClearRefusal();
+  return calibration->Presenter().AddPoint(force, pressure, label);
+}
+
+bool CalibrationEdit(int row, int field, const std::string& text) {
+  calibration->ClearRefusal();
+  return calibration->Presenter().EditCell(row, static_cast<CalibrationField>(field), text);
+}
+
+bool CalibrationRemove(int row) {
+  calibration->ClearRefusal();
+  return calibration->Presenter().RemoveRows({row});
+}
+
+bool CalibrationTarget(const std::string& text) {
+  calibration->ClearRefusal();
+  return calibration->Presenter().SetTarget(text);
+}
+
 std::string Version() {
   return OSTREL_VERSION;
 }
@@ -194,5 +225,10 @@ EMSCRIPTEN_BINDINGS(ostrel) {
   emscripten::function("results", &ResultsJson);
   emscripten::function("drawing", &Drawing);
   emscripten::function("sheet", &Sheet);
+  emscripten::function("calibrationScreen", &CalibrationScreenJson);
+  emscripten::function("calibrationAdd", &CalibrationAdd);
+  emscripten::function("calibrationEdit", &CalibrationEdit);
+  emscripten::function("calibrationRemove", &CalibrationRemove);
+  emscripten::function("calibrationTarget", &CalibrationTarget);
   emscripten::function("version", &Version);
 }
