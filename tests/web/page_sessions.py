@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Ostrel developers
 """The page behaves as the desktop: random sessions of typing, Calc buttons, press presets,
-option clicks and File > New, played in ostrel.html in headless Chromium and replayed on the
+option clicks, File > New and pressure calibration entries (points and a target), played in ostrel.html in headless Chromium and replayed on the
 desktop's presenters with the headless text view (session_replay); after every action the 27
-boxes, the three selections and the fault report (kind, detail, the box that then has the focus,
-its text selected) must be the same. Half the sessions use "." as the decimal separator, half ",".
+boxes, the three selections, the fault report (kind, detail, the box that then has the focus,
+its text selected) and what the calibration panel shows must be the same. Half the sessions use "." as the decimal separator, half ",".
 
     page_sessions.py --page build-web/ostrel.html --replay build/tests/web/session_replay [--sessions N]
 """
@@ -47,8 +47,13 @@ def session(rng, separator, steps):
             actions.append(("type", box, typed(rng, separator)))
         elif r < 0.8:
             actions.append(("click",) + rng.choice(BUTTONS))
-        elif r < 0.97:
+        elif r < 0.92:
             actions.append(("choose",) + rng.choice(OPTIONS))
+        elif r < 0.96:
+            actions.append(("caladd", typed(rng, separator), typed(rng, separator),
+                            rng.choice(["Bi I-II", "ZnS", "GaAs", "", "Point <b>"])))
+        elif r < 0.97:
+            actions.append(("caltarget", typed(rng, separator)))
         else:
             actions.append(("new",))
     return actions
@@ -68,6 +73,15 @@ if (action === "type") {
 }
 if (action === "click") {
   page.getElementById(b < 0 ? a : a + "_" + b).click();
+} else if (action === "caladd") {
+  page.getElementById("newForce").value = a;
+  page.getElementById("newPressure").value = b;
+  page.getElementById("newLabel").value = arguments[3];
+  page.getElementById("addPoint").click();
+} else if (action === "caltarget") {
+  const target = page.getElementById("targetPressure");
+  target.value = a;
+  target.dispatchEvent(new Event("change", {bubbles: true}));
 } else if (action === "choose") {
   const names = ["optDistanceUnits", "optOilPressureUnits", "optForceUnits"];
   page.getElementById(names[a] + "_" + b).click();
@@ -84,6 +98,7 @@ const state = {
   kind: dialog.open ? page.getElementById("report-kind").textContent : "",
   informative: dialog.open ? page.getElementById("report-detail").textContent : "",
   focus: -1,
+  calibration: ostrelPage.calibrationTexts(),
 };
 if (dialog.open) {
   page.getElementById("report-ok").click();
@@ -146,12 +161,14 @@ def main():
             actions = session(rng, separator, args.steps)
             expected = replay(args.replay, separator, actions)
             page = [driver.execute_script(
+                "document.querySelector('[data-command=calibration]').click();" +
                 "const p = ostrelPage; return {texts: p.texts(), selected: [0,1,2].map(g => " +
                 "[0,1,2].findIndex(i => { const e = document.getElementById(" +
                 "['optDistanceUnits','optOilPressureUnits','optForceUnits'][g] + '_' + i); " +
-                "return e !== null && e.checked; })), kind: '', informative: '', focus: -1};")]
+                "return e !== null && e.checked; })), kind: '', informative: '', focus: -1, " +
+                "calibration: p.calibrationTexts()};")]
             for a in actions:
-                state = driver.execute_script(STEP, *(list(a) + [None, None])[:3])
+                state = driver.execute_script(STEP, *(list(a) + [None, None, None])[:4])
                 if state is not None:
                     page.append(state)
             for i, (want, got) in enumerate(zip(expected, page)):

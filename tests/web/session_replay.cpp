@@ -8,12 +8,16 @@
 //   session_replay SEPARATOR < SESSION > STATES
 // A session has one action per line, its fields separated by tabs:
 //   type BOX TEXT | click NAME INDEX | choose GROUP INDEX | new
-// Each state is one line of JSON.
+//   | caladd FORCE PRESSURE LABEL | caltarget TEXT   (the pressure calibration's entries)
+// Each state is one line of JSON; it also holds what the calibration shows at the calculator's
+// state after the action.
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "calibration/presenter/calibration_presenter.h"
+#include "calibration/presenter/calibration_view.h"
 #include "cli/text_escape.h"
 #include "core/calc_state.h"
 #include "present/fault_detail.h"
@@ -45,6 +49,33 @@ Fault Click(Handlers& handlers, const std::string& name, int index) {
   return Fault::None;
 }
 
+// The calibration window without widgets: what it would show.
+class CalibrationTexts final : public CalibrationView {
+ public:
+  void Show(const CalibrationScreen& screen) override { screen_ = screen; }
+  void Refuse(const CalibrationRefusal&) override {}
+  const CalibrationScreen& Screen() const { return screen_; }
+
+ private:
+  CalibrationScreen screen_;
+};
+
+void AppendCalibration(std::string& out, const CalibrationScreen& screen) {
+  out += ",\"calibration\":[";
+  for (const std::string* text : {&screen.status, &screen.current_force, &screen.current_pressure,
+                                  &screen.target_force, &screen.target_oil}) {
+    cli::AppendJsonString(out, *text);
+    out += ',';
+  }
+  for (const CalibrationRowTexts& row : screen.rows) {
+    for (const std::string* text : {&row.force, &row.pressure, &row.label}) {
+      cli::AppendJsonString(out, *text);
+      out += ',';
+    }
+  }
+  out.back() = ']';
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,6 +85,8 @@ int main(int argc, char** argv) {
   Handlers handlers(state, view);
   view.Attach(&handlers);
   Fault fault = handlers.Form_Load();
+  CalibrationTexts calibration_view;
+  CalibrationPresenter calibration(calibration_view, [] {});
   std::string line;
   bool first = true;
   while (first || std::getline(std::cin, line)) {
@@ -67,6 +100,12 @@ int main(int argc, char** argv) {
         fault = Click(handlers, f[1], std::stoi(f[2]));
       } else if (f[0] == "choose" && f.size() == 3) {
         fault = view.SelectOptionForResult(static_cast<Group>(std::stoi(f[1])), std::stoi(f[2]));
+      } else if (f[0] == "caladd" && f.size() == 4) {
+        calibration.Follow(state, view);
+        (void)calibration.AddPoint(f[1], f[2], f[3]);
+      } else if (f[0] == "caltarget" && f.size() == 2) {
+        calibration.Follow(state, view);
+        (void)calibration.SetTarget(f[1]);
       } else if (f[0] == "new") {
         fault = handlers.Form_Load();
       } else {
@@ -91,6 +130,8 @@ int main(int argc, char** argv) {
     out += ",\"informative\":";
     cli::AppendJsonString(out, detail.informative);
     out += ",\"focus\":" + std::to_string(detail.has_focus ? static_cast<int>(detail.focus) : -1);
+    calibration.Follow(state, view);
+    AppendCalibration(out, calibration.Screen());
     std::cout << out << "}\n";
   }
   return 0;
