@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/fault.h"
+#include "design/open_design.h"
 #include "present/fault_detail.h"
 #include "ui/controls.h"
 
@@ -19,6 +20,14 @@ Report WebCalculator::Load() {
   Fault first = Fault::None;
   captured_ = &first;
   const Fault fault = handlers_.Form_Load();
+  captured_ = nullptr;
+  return Finish(first != Fault::None ? first : fault);
+}
+
+Report WebCalculator::Open(const Design& design) {
+  Fault first = Fault::None;
+  captured_ = &first;
+  const Fault fault = OpenDesign(design, state_, *this);
   captured_ = nullptr;
   return Finish(first != Fault::None ? first : fault);
 }

@@ -8,6 +8,7 @@
 
 #include "core/calc_state.h"
 #include "core/fault.h"
+#include "design/design.h"
 #include "present/handlers.h"
 #include "present/view.h"
 
@@ -50,6 +51,10 @@ class WebCalculator final : public View {
   Report Load();  // also File > New
   Report Click(const std::string& name, int index);
   Report Choose(Group group, int index);  // a click on an option
+  // File > Open: the design's open sequence on the calculator, as the desktop runs it. The page
+  // has no file menu entry for it until the design file layer builds without Qt; this is where
+  // the parsed design goes.
+  Report Open(const Design& design);
 
   int Selected(Group group) const { return selected_[static_cast<int>(group)]; }
   const CalcState& State() const { return state_; }
