@@ -121,6 +121,28 @@ def replay(replayer, separator, actions):
     return [json.loads(line) for line in done.stdout.splitlines()]
 
 
+def check_tab_order(driver, page, replayer):
+    """Tab from the box that has the focus at start-up through the whole window: the desktop's
+    order, and back to the first control."""
+    from selenium.webdriver.common.action_chains import ActionChains
+    from selenium.webdriver.common.keys import Keys
+    want = subprocess.run([replayer, "--tab-order"], capture_output=True, text=True,
+                          check=True).stdout.split()
+    driver.get("file://%s?separator=." % os.path.abspath(page))
+    while driver.execute_script("return document.documentElement.dataset.ready") != "1":
+        time.sleep(0.01)
+    active = "return document.activeElement.dataset.name || " \
+             "(document.activeElement.parentElement.dataset.name || '')"
+    got = [driver.execute_script(active)]
+    for _ in range(len(want)):
+        ActionChains(driver).send_keys(Keys.TAB).perform()
+        got.append(driver.execute_script(active))
+    if got != want + want[:1]:
+        print("Tab order differs:\n  desktop: %s\n  page:    %s" % (want + want[:1], got))
+        return 1
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--page", required=True)
@@ -153,6 +175,7 @@ def main():
     steps_checked = 0
     start = time.monotonic()
     try:
+        failures += check_tab_order(driver, args.page, args.replay)
         for n in range(args.sessions):
             separator = "." if n % 2 == 0 else ","
             driver.get("file://%s?separator=%s" % (os.path.abspath(args.page), separator))

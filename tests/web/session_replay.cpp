@@ -6,6 +6,7 @@
 // texts, the three selections and the fault report (kind, detail, box that gets the focus).
 //
 //   session_replay SEPARATOR < SESSION > STATES
+//   session_replay --tab-order    (the window's Tab order, one control name a line)
 // A session has one action per line, its fields separated by tabs:
 //   type BOX TEXT | click NAME INDEX | choose GROUP INDEX | new
 //   | caladd FORCE PRESSURE LABEL | caltarget TEXT   (the pressure calibration's entries)
@@ -80,6 +81,10 @@ void AppendCalibration(std::string& out, const CalibrationScreen& screen) {
 
 int main(int argc, char** argv) {
   const std::string separator = argc > 1 ? argv[1] : ".";
+  if (separator == "--tab-order") {
+    for (const ui::ControlRef& r : ui::kTabOrder) std::cout << ui::ObjectName(r) << '\n';
+    return 0;
+  }
   CalcState state;
   TextView view(separator);
   Handlers handlers(state, view);
