@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Ostrel developers
 """The page behaves as the desktop: random sessions of typing, Calc buttons, press presets,
-option clicks, File > New and pressure calibration entries (points and a target), played in ostrel.html in headless Chromium and replayed on the
+option clicks, File > New, Edit > Copy Results and pressure calibration entries (points and a
+target), played in ostrel.html in headless Chromium and replayed on the
 desktop's presenters with the headless text view (session_replay); after every action the 27
 boxes, the three selections, the fault report (kind, detail, the box that then has the focus,
-its text selected) and what the calibration panel shows must be the same. Half the sessions use "." as the decimal separator, half ",".
+its text selected), what the calibration panel shows and the copied results must be the same;
+and Tab walks the desktop's focus order. Half the sessions use "." as the decimal separator, half ",".
 
     page_sessions.py --page build-web/ostrel.html --replay build/tests/web/session_replay [--sessions N]
 """
@@ -22,6 +24,9 @@ BUTTONS = [("cmdCalc", -1), ("cmdOuterCalc", -1), ("cmdHole", -1), ("cmdTCCalc",
            ("cmdWhichPress", 2), ("cmdWhichPress", 3)]
 OPTIONS = [(0, 0), (0, 1), (1, 0), (1, 1), (1, 2), (2, 0), (2, 1), (2, 2)]
 INPUT_BOXES = [0, 1, 2, 3, 4, 5, 6, 7, 23, 24]
+# The button that reads each input box, so that what was typed is mostly also computed.
+READER = {0: "cmdCalc", 1: "cmdCalc", 2: "cmdOuterCalc", 3: "cmdHole", 4: "cmdTCCalc",
+          5: "cmdTCCalc", 6: "cmdPaperAndTape", 7: "cmdPaperAndTape", 23: "cmdRam", 24: "cmdRam"}
 
 
 def typed(rng, separator):
@@ -45,6 +50,8 @@ def session(rng, separator, steps):
             # Mostly the inputs; sometimes a result box, which accepts typing too.
             box = rng.choice(INPUT_BOXES) if rng.random() < 0.9 else rng.randrange(27)
             actions.append(("type", box, typed(rng, separator)))
+            if box in READER and rng.random() < 0.6:
+                actions.append(("click", READER[box], -1))
         elif r < 0.8:
             actions.append(("click",) + rng.choice(BUTTONS))
         elif r < 0.92:
@@ -54,6 +61,8 @@ def session(rng, separator, steps):
                             rng.choice(["Bi I-II", "ZnS", "GaAs", "", "Point <b>"])))
         elif r < 0.97:
             actions.append(("caltarget", typed(rng, separator)))
+        elif r < 0.985:
+            actions.append(("copy",))
         else:
             actions.append(("new",))
     return actions
@@ -82,6 +91,8 @@ if (action === "click") {
   const target = page.getElementById("targetPressure");
   target.value = a;
   target.dispatchEvent(new Event("change", {bubbles: true}));
+} else if (action === "copy") {
+  page.querySelector("[data-command=copy-results]").click();
 } else if (action === "choose") {
   const names = ["optDistanceUnits", "optOilPressureUnits", "optForceUnits"];
   page.getElementById(names[a] + "_" + b).click();
@@ -100,6 +111,7 @@ const state = {
   focus: -1,
   calibration: ostrelPage.calibrationTexts(),
 };
+if (action === "copy") state.copied = window.ostrelLastCopy.text;
 if (dialog.open) {
   page.getElementById("report-ok").click();
   const active = page.activeElement;
@@ -173,6 +185,7 @@ def main():
     rng = random.Random(args.seed)
     failures = 0
     steps_checked = 0
+    reports = copies = 0
     start = time.monotonic()
     try:
         failures += check_tab_order(driver, args.page, args.replay)
@@ -196,6 +209,8 @@ def main():
                     page.append(state)
             for i, (want, got) in enumerate(zip(expected, page)):
                 steps_checked += 1
+                reports += want["kind"] != ""
+                copies += "copied" in want
                 selected_all = got.pop("selectedAll", True)
                 if want != got or not selected_all:
                     failures += 1
@@ -208,8 +223,9 @@ def main():
                       (n, len(expected), len(page)))
     finally:
         driver.quit()
-    print("%d sessions, %d states compared, %d differing, %.1f s" %
-          (args.sessions, steps_checked, failures, time.monotonic() - start))
+    print("%d sessions, %d states compared (%d with a fault report, %d copies), %d differing, "
+          "%.1f s" % (args.sessions, steps_checked, reports, copies, failures,
+                      time.monotonic() - start))
     return 1 if failures else 0
 
 

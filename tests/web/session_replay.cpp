@@ -10,6 +10,7 @@
 // A session has one action per line, its fields separated by tabs:
 //   type BOX TEXT | click NAME INDEX | choose GROUP INDEX | new
 //   | caladd FORCE PRESSURE LABEL | caltarget TEXT   (the pressure calibration's entries)
+//   | copy   (Edit > Copy Results: the state then holds the copied text)
 // Each state is one line of JSON; it also holds what the calibration shows at the calculator's
 // state after the action.
 #include <cstdio>
@@ -23,6 +24,7 @@
 #include "core/calc_state.h"
 #include "present/fault_detail.h"
 #include "present/handlers.h"
+#include "present/results_table.h"
 #include "present/text_view.h"
 #include "ui/controls.h"
 
@@ -77,6 +79,22 @@ void AppendCalibration(std::string& out, const CalibrationScreen& screen) {
   out.back() = ']';
 }
 
+// What Edit > Copy Results puts on the clipboard as text: a row per box, quantity, text and unit
+// separated by tabs, with any tab or line break inside a cell made a blank.
+std::string CopiedText(const View& view) {
+  std::string text;
+  for (const ResultRow& row : ResultRows(view)) {
+    std::string line = row.quantity + '\t' + row.text + '\t' + row.unit;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      const bool separator =
+          i == row.quantity.size() || i == row.quantity.size() + 1 + row.text.size();
+      if (!separator && (line[i] == '\t' || line[i] == '\n' || line[i] == '\r')) line[i] = ' ';
+    }
+    text += line + '\n';
+  }
+  return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,11 +111,13 @@ int main(int argc, char** argv) {
   CalibrationTexts calibration_view;
   CalibrationPresenter calibration(calibration_view, [] {});
   std::string line;
+  std::string copied;  // what the action copied, if it was a copy
   bool first = true;
   while (first || std::getline(std::cin, line)) {
     if (!first) {
       const std::vector<std::string> f = Fields(line);
       fault = Fault::None;
+      copied.clear();
       if (f[0] == "type" && f.size() == 3) {
         view.SetBoxText(static_cast<Box>(std::stoi(f[1])), f[2]);
         continue;  // typing runs no handler and reports nothing
@@ -111,6 +131,8 @@ int main(int argc, char** argv) {
       } else if (f[0] == "caltarget" && f.size() == 2) {
         calibration.Follow(state, view);
         (void)calibration.SetTarget(f[1]);
+      } else if (f[0] == "copy") {
+        copied = CopiedText(view);
       } else if (f[0] == "new") {
         fault = handlers.Form_Load();
       } else {
@@ -137,6 +159,10 @@ int main(int argc, char** argv) {
     out += ",\"focus\":" + std::to_string(detail.has_focus ? static_cast<int>(detail.focus) : -1);
     calibration.Follow(state, view);
     AppendCalibration(out, calibration.Screen());
+    if (!copied.empty()) {
+      out += ",\"copied\":";
+      cli::AppendJsonString(out, copied);
+    }
     std::cout << out << "}\n";
   }
   return 0;
