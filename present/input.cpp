@@ -4,10 +4,10 @@
 #include "present/input.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string>
-#include <system_error>
+
+#include "present/decimal_digits.h"
 
 namespace ostrel {
 namespace {
@@ -96,7 +96,7 @@ ReadResult ReadNumber(std::string_view text, std::string_view separator) {
   const float zero = parts.negative ? -0.0f : 0.0f;
   if (all_zero) return {Fault::None, zero};
 
-  // The separator may be any text; from_chars reads only '.', independent of the locale.
+  // The separator may be any text; the conversion reads only '.', independent of the locale.
   std::string ascii;
   ascii.reserve(parts.whole.size() + parts.fraction.size() + parts.exponent.size() + 4);
   if (parts.negative) ascii += '-';
@@ -111,16 +111,14 @@ ReadResult ReadNumber(std::string_view text, std::string_view separator) {
     ascii += parts.exponent;
   }
 
-  float value = 0.0f;
-  const char* const last = ascii.data() + ascii.size();
-  const auto [end, ec] = std::from_chars(ascii.data(), last, value, std::chars_format::general);
-  if (ec == std::errc::result_out_of_range) {
+  const NearestFloat nearest = ReadAsciiFloat(ascii);
+  if (nearest.out_of_range) {
     // Reported for both ends of the range; a non-zero decimal beyond the largest float has its
     // first digit at or above 10^1, one below the smallest at or below 10^-45.
     if (Position(parts) > 0) return {Fault::Overflow, 0.0f};
     return {Fault::None, zero};
   }
-  if (ec != std::errc() || end != last) return {Fault::TypeMismatch, 0.0f};
+  const float value = nearest.value;
   if (std::isinf(value)) return {Fault::Overflow, 0.0f};
   return {Fault::None, value};
 }

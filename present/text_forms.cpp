@@ -3,68 +3,33 @@
 
 #include "present/text_forms.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
-#include <system_error>
 #include <type_traits>
+
+#include "present/decimal_digits.h"
 
 namespace ostrel {
 namespace {
 
-// A number rounded to a fixed count of significant digits: its digits without trailing zeros
-// and the decimal exponent of the first one (value = d.ddd x 10^exponent).
-struct Decimal {
-  bool negative = false;
-  std::string digits;
-  int exponent = 0;
-};
-
-// The digits and exponent of to_chars' scientific form, trailing zeros dropped.
-Decimal Parse(const char* p, const char* end) {
-  Decimal d;
-  if (*p == '-') {
-    d.negative = true;
-    ++p;
-  }
-  for (; p != end && *p != 'e'; ++p) {
-    if (*p != '.') d.digits += *p;
-  }
-  // The buffer has no terminator: the exponent ends where to_chars stopped.
-  if (p != end) {
-    const char* e = p + 1;
-    if (e != end && *e == '+') ++e;
-    std::from_chars(e, end, d.exponent);
-  }
-  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-  return d;
-}
-
-// std::to_chars rounds the exact binary value and ignores the locale, unlike printf, whose
-// separator follows whatever locale the toolkit has set.
+// The digits are the exact binary value rounded half to even, whatever the locale, unlike printf,
+// whose separator follows whatever locale the toolkit has set.
 template <typename T>
-Decimal Round(T v, int significant) {
-  char buf[64];
+DecimalDigits Round(T v, int significant) {
   if constexpr (std::is_same_v<T, double>) {
     // Where the shortest form that reads back as v has no more digits than asked, it is also v
     // rounded to that many digits: neighbouring 15-digit decimals lie more than four units in
     // the last place of a normal double apart. It is far cheaper than the exact expansion.
     if (std::isnormal(v)) {
-      const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
-      if (ec == std::errc()) {
-        Decimal shortest = Parse(buf, end);
-        if (static_cast<int>(shortest.digits.size()) <= significant) return shortest;
-      }
+      DecimalDigits shortest = ShortestDigits(v);
+      if (static_cast<int>(shortest.digits.size()) <= significant) return shortest;
     }
   }
-  const auto [end, ec] =
-      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, significant - 1);
-  if (ec != std::errc()) return Decimal{};  // cannot happen: the buffer holds any such form
-  return Parse(buf, end);
+  return RoundedDigits(v, significant);
 }
 
-std::string Format(const Decimal& d, int plain_limit, std::string_view separator) {
+std::string Format(const DecimalDigits& d, int plain_limit, std::string_view separator) {
   std::string text = d.negative ? "-" : "";
   const int count = static_cast<int>(d.digits.size());
   if (d.exponent >= plain_limit || d.exponent < -4) {

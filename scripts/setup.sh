@@ -44,6 +44,14 @@ OSTREL_BUILD_PACKAGES+=(shared-mime-info)
 # reader, which only Qt's platform headers allow.
 OSTREL_BUILD_PACKAGES+=(qt6-base-private-dev)
 
+# Floating-point text, the same on the desktop and in WebAssembly (header only).
+OSTREL_BUILD_PACKAGES+=(libfmt-dev)
+
+# The web edition (scripts/web.sh): the WebAssembly compiler, Node for the batch and its tests.
+OSTREL_WEB_PACKAGES=(emscripten nodejs libfmt-dev cmake make python3)
+# The web edition's browser tests: headless Chromium driven through its WebDriver.
+OSTREL_WEB_PACKAGES+=(chromium chromium-driver python3-selenium)
+
 # A build folder keeps the options of whichever command configured it last, so every command
 # states each option it depends on: the run command turns the tests off, and a command that
 # left them out would inherit that. The callers pass -DOSTREL_BUILD_TESTS and -DOSTREL_BUILD_BENCH

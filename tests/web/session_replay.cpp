@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+//
+// The desktop's side of the browser test: replays a session of user actions on the presenters
+// with the headless text view and writes, after every step, what the window then shows: the 27
+// texts, the three selections and the fault report (kind, detail, box that gets the focus).
+//
+//   session_replay SEPARATOR < SESSION > STATES
+//   session_replay --tab-order    (the window's Tab order, one control name a line)
+// A session has one action per line, its fields separated by tabs:
+//   type BOX TEXT | click NAME INDEX | choose GROUP INDEX | new
+//   | caladd FORCE PRESSURE LABEL | caltarget TEXT   (the pressure calibration's entries)
+//   | copy   (Edit > Copy Results: the state then holds the copied text)
+// Each state is one line of JSON; it also holds what the calibration shows at the calculator's
+// state after the action.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "calibration/presenter/calibration_presenter.h"
+#include "calibration/presenter/calibration_view.h"
+#include "cli/text_escape.h"
+#include "core/calc_state.h"
+#include "present/fault_detail.h"
+#include "present/handlers.h"
+#include "present/results_table.h"
+#include "present/text_view.h"
+#include "ui/controls.h"
+
+namespace {
+
+using namespace ostrel;
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t tab = line.find('\t', start);
+    fields.push_back(line.substr(start, tab - start));
+    if (tab == std::string::npos) return fields;
+    start = tab + 1;
+  }
+}
+
+Fault Click(Handlers& handlers, const std::string& name, int index) {
+  for (const ui::Control& c : ui::kControls) {
+    if (c.kind != ui::Kind::Button || name != c.name || index != c.index) continue;
+    if (c.click) return (handlers.*c.click)();
+    return (handlers.*c.indexedClick)(static_cast<std::int16_t>(index));
+  }
+  return Fault::None;
+}
+
+// The calibration window without widgets: what it would show.
+class CalibrationTexts final : public CalibrationView {
+ public:
+  void Show(const CalibrationScreen& screen) override { screen_ = screen; }
+  void Refuse(const CalibrationRefusal&) override {}
+  const CalibrationScreen& Screen() const { return screen_; }
+
+ private:
+  CalibrationScreen screen_;
+};
+
+void AppendCalibration(std::string& out, const CalibrationScreen& screen) {
+  out += ",\"calibration\":[";
+  for (const std::string* text : {&screen.status, &screen.current_force, &screen.current_pressure,
+                                  &screen.target_force, &screen.target_oil}) {
+    cli::AppendJsonString(out, *text);
+    out += ',';
+  }
+  for (const CalibrationRowTexts& row : screen.rows) {
+    for (const std::string* text : {&row.force, &row.pressure, &row.label}) {
+      cli::AppendJsonString(out, *text);
+      out += ',';
+    }
+  }
+  out.back() = ']';
+}
+
+// What Edit > Copy Results puts on the clipboard as text: a row per box, quantity, text and unit
+// separated by tabs, with any tab or line break inside a cell made a blank.
+std::string CopiedText(const View& view) {
+  std::string text;
+  for (const ResultRow& row : ResultRows(view)) {
+    std::string line = row.quantity + '\t' + row.text + '\t' + row.unit;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      const bool separator =
+          i == row.quantity.size() || i == row.quantity.size() + 1 + row.text.size();
+      if (!separator && (line[i] == '\t' || line[i] == '\n' || line[i] == '\r')) line[i] = ' ';
+    }
+    text += line + '\n';
+  }
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string separator = argc > 1 ? argv[1] : ".";
+  if (separator == "--tab-order") {
+    for (const ui::ControlRef& r : ui::kTabOrder) std::cout << ui::ObjectName(r) << '\n';
+    return 0;
+  }
+  CalcState state;
+  TextView view(separator);
+  Handlers handlers(state, view);
+  view.Attach(&handlers);
+  Fault fault = handlers.Form_Load();
+  CalibrationTexts calibration_view;
+  CalibrationPresenter calibration(calibration_view, [] {});
+  std::string line;
+  std::string copied;  // what the action copied, if it was a copy
+  bool first = true;
+  while (first || std::getline(std::cin, line)) {
+    if (!first) {
+      const std::vector<std::string> f = Fields(line);
+      fault = Fault::None;
+      copied.clear();
+      if (f[0] == "type" && f.size() == 3) {
+        view.SetBoxText(static_cast<Box>(std::stoi(f[1])), f[2]);
+        continue;  // typing runs no handler and reports nothing
+      } else if (f[0] == "click" && f.size() == 3) {
+        fault = Click(handlers, f[1], std::stoi(f[2]));
+      } else if (f[0] == "choose" && f.size() == 3) {
+        fault = view.SelectOptionForResult(static_cast<Group>(std::stoi(f[1])), std::stoi(f[2]));
+      } else if (f[0] == "caladd" && f.size() == 4) {
+        calibration.Follow(state, view);
+        (void)calibration.AddPoint(f[1], f[2], f[3]);
+      } else if (f[0] == "caltarget" && f.size() == 2) {
+        calibration.Follow(state, view);
+        (void)calibration.SetTarget(f[1]);
+      } else if (f[0] == "copy") {
+        copied = CopiedText(view);
+      } else if (f[0] == "new") {
+        fault = handlers.Form_Load();
+      } else {
+        std::fprintf(stderr, "session_replay: not an action: %s\n", line.c_str());
+        return 2;
+      }
+    }
+    first = false;
+    std::string out = "{\"texts\":[";
+    for (const std::string& text : view.Texts()) {
+      cli::AppendJsonString(out, text);
+      out += ',';
+    }
+    out.back() = ']';
+    out += ",\"selected\":[" + std::to_string(view.Selected(Group::optDistanceUnits)) + ',' +
+           std::to_string(view.Selected(Group::optOilPressureUnits)) + ',' +
+           std::to_string(view.Selected(Group::optForceUnits)) + "],\"kind\":";
+    const FaultDetail detail = fault == Fault::None
+                                   ? FaultDetail{}
+                                   : DescribeFault(fault, handlers.LastFaultLocation(), separator);
+    cli::AppendJsonString(out, fault == Fault::None ? "" : FaultText(fault));
+    out += ",\"informative\":";
+    cli::AppendJsonString(out, detail.informative);
+    out += ",\"focus\":" + std::to_string(detail.has_focus ? static_cast<int>(detail.focus) : -1);
+    calibration.Follow(state, view);
+    AppendCalibration(out, calibration.Screen());
+    if (!copied.empty()) {
+      out += ",\"copied\":";
+      cli::AppendJsonString(out, copied);
+    }
+    std::cout << out << "}\n";
+  }
+  return 0;
+}

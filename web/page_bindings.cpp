@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+//
+// What the page's script calls (embind): the controls to build, the texts to copy in and out,
+// the user's actions and the menus' outputs. Larger answers are JSON texts, which the script
+// parses; every number in them was computed here.
+#include <emscripten/bind.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/text_escape.h"
+#include "present/box_labels.h"
+#include "present/results_table.h"
+#include "ui/controls.h"
+#include "web/calibration_panel.h"
+#include "web/figure_svg.h"
+#include "web/sheet_html.h"
+#include "web/web_calculator.h"
+
+namespace ostrel::web {
+namespace {
+
+// The page's one calculator, made when the page starts, and its calibration.
+std::unique_ptr<WebCalculator> calculator;
+std::unique_ptr<CalibrationPanel> calibration;
+
+const char* KindName(ui::Kind kind) {
+  switch (kind) {
+    case ui::Kind::Frame:
+      return "frame";
+    case ui::Kind::Label:
+      return "label";
+    case ui::Kind::TextBox:
+      return "box";
+    case ui::Kind::Button:
+      return "button";
+    case ui::Kind::Option:
+      return "option";
+  }
+  return "";
+}
+
+void AppendField(std::string& out, const char* key, std::string_view text) {
+  out += '"';
+  out += key;
+  out += "\":";
+  cli::AppendJsonString(out, text);
+  out += ',';
+}
+
+void AppendField(std::string& out, const char* key, int value) {
+  out += '"';
+  out += key;
+  out += "\":";
+  out += std::to_string(value);
+  out += ',';
+}
+
+void CloseObject(std::string& out) {
+  out.back() = '}';
+}
+
+std::string ReportJson(const Report& report) {
+  std::string out = "{";
+  AppendField(out, "kind", report.kind);
+  AppendField(out, "informative", report.informative);
+  AppendField(out, "focus", report.focus);
+  CloseObject(out);
+  return out;
+}
+
+// The controls in the desktop window's order (containers first), in pixels at 96 dots per inch
+// as the desktop places them, and the Tab order by element id.
+std::string Layout() {
+  std::string out = "{";
+  AppendField(out, "width", ui::kClientWidth / ui::kTwipsPerPixel);
+  AppendField(out, "height", ui::kClientHeight / ui::kTwipsPerPixel);
+  out += "\"controls\":[";
+  for (const ui::Control& c : ui::kControls) {
+    out += '{';
+    AppendField(out, "id", ui::ObjectName(c));
+    AppendField(out, "kind", KindName(c.kind));
+    AppendField(out, "caption", c.caption);
+    AppendField(out, "container", c.container ? c.container : "");
+    AppendField(out, "left", c.rect.left / ui::kTwipsPerPixel);
+    AppendField(out, "top", c.rect.top / ui::kTwipsPerPixel);
+    AppendField(out, "width", c.rect.width / ui::kTwipsPerPixel);
+    AppendField(out, "height", c.rect.height / ui::kTwipsPerPixel);
+    AppendField(out, "name", c.name);
+    AppendField(out, "index", c.index);
+    const bool names_box = c.kind == ui::Kind::TextBox || c.kind == ui::Kind::Label;
+    AppendField(out, "box", names_box ? static_cast<int>(c.box) : -1);
+    AppendField(out, "group", c.kind == ui::Kind::Option ? static_cast<int>(c.group) : -1);
+    CloseObject(out);
+    out += ',';
+  }
+  out.back() = ']';
+  out += ",\"tabOrder\":[";
+  for (const ui::ControlRef& r : ui::kTabOrder) {
+    cli::AppendJsonString(out, ui::ObjectName(r));
+    out += ',';
+  }
+  out.back() = ']';
+  out += '}';
+  return out;
+}
+
+std::string Start(const std::string& separator) {
+  calculator = std::make_unique<WebCalculator>(separator);
+  return ReportJson(calculator->Load());
+}
+
+std::string New() {
+  return ReportJson(calculator->Load());
+}
+
+std::string Click(const std::string& name, int index) {
+  return ReportJson(calculator->Click(name, index));
+}
+
+std::string Choose(int group, int index) {
+  return ReportJson(calculator->Choose(static_cast<Group>(group), index));
+}
+
+void SetText(int box, const std::string& text) {
+  if (box >= 0 && box < kBoxCount) calculator->SetBoxText(static_cast<Box>(box), text);
+}
+
+std::string Text(int box) {
+  if (box < 0 || box >= kBoxCount) return {};
+  return calculator->BoxText(static_cast<Box>(box));
+}
+
+int Selected(int group) {
+  return calculator->Selected(static_cast<Group>(group));
+}
+
+// Each box's tooltip and accessible description in the selected units.
+std::string Descriptions() {
+  const UnitChoice units = SelectedUnits(*calculator);
+  std::string out = "[";
+  for (int b = 0; b < kBoxCount; ++b) {
+    cli::AppendJsonString(out, BoxDescription(static_cast<Box>(b), units));
+    out += ',';
+  }
+  out.back() = ']';
+  return out;
+}
+
+// Edit > Copy Results: one row per box, quantity, text and unit, as the desktop copies them.
+std::string ResultsJson() {
+  std::string out = "[";
+  for (const ResultRow& row : ResultRows(*calculator)) {
+    out += '{';
+    AppendField(out, "quantity", row.quantity);
+    AppendField(out, "text", row.text);
+    AppendField(out, "unit", row.unit);
+    CloseObject(out);
+    out += ',';
+  }
+  if (out.size() == 1)
+    out += ']';
+  else
+    out.back() = ']';
+  return out;
+}
+
+std::string Drawing() {
+  return CellDrawingSvg(calculator->State(), *calculator);
+}
+
+std::string Sheet(const std::string& title, const std::string& stamp) {
+  return SheetHtml(calculator->State(), *calculator, title, stamp);
+}
+
+// View > Pressure Calibration: the presenter follows the calculator after every action; each
+// edit answers whether it was taken, and the screen says what to show.
+std::string CalibrationScreenJson() {
+  if (!calibration) calibration = std::make_unique<CalibrationPanel>();
+  calibration->Presenter().Follow(calculator->State(), *calculator);
+  return calibration->ScreenJson();
+}
+
+bool CalibrationAdd(const std::string& force, const std::string& pressure,
+                    const std::string& label) {
+  calibration->ClearRefusal();
+  return calibration->Presenter().AddPoint(force, pressure, label);
+}
+
+bool CalibrationEdit(int row, int field, const std::string& text) {
+  calibration->ClearRefusal();
+  return calibration->Presenter().EditCell(row, static_cast<CalibrationField>(field), text);
+}
+
+bool CalibrationRemove(int row) {
+  calibration->ClearRefusal();
+  return calibration->Presenter().RemoveRows({row});
+}
+
+bool CalibrationTarget(const std::string& text) {
+  calibration->ClearRefusal();
+  return calibration->Presenter().SetTarget(text);
+}
+
+std::string Version() {
+  return OSTREL_VERSION;
+}
+
+}  // namespace
+}  // namespace ostrel::web
+
+EMSCRIPTEN_BINDINGS(ostrel) {
+  using namespace ostrel::web;
+  emscripten::function("layout", &Layout);
+  emscripten::function("start", &Start);
+  emscripten::function("newDesign", &New);
+  emscripten::function("click", &Click);
+  emscripten::function("choose", &Choose);
+  emscripten::function("setText", &SetText);
+  emscripten::function("text", &Text);
+  emscripten::function("selected", &Selected);
+  emscripten::function("descriptions", &Descriptions);
+  emscripten::function("results", &ResultsJson);
+  emscripten::function("drawing", &Drawing);
+  emscripten::function("sheet", &Sheet);
+  emscripten::function("calibrationScreen", &CalibrationScreenJson);
+  emscripten::function("calibrationAdd", &CalibrationAdd);
+  emscripten::function("calibrationEdit", &CalibrationEdit);
+  emscripten::function("calibrationRemove", &CalibrationRemove);
+  emscripten::function("calibrationTarget", &CalibrationTarget);
+  emscripten::function("version", &Version);
+}

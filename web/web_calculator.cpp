@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+
+#include "web/web_calculator.h"
+
+#include <utility>
+
+#include "core/fault.h"
+#include "design/open_design.h"
+#include "present/fault_detail.h"
+#include "ui/controls.h"
+
+namespace ostrel::web {
+
+WebCalculator::WebCalculator(std::string separator) : separator_(std::move(separator)) {}
+
+Report WebCalculator::Load() {
+  // As File > New on the desktop: the selections stay as they are, and the load handler's own
+  // selections run their handlers where they change one.
+  Fault first = Fault::None;
+  captured_ = &first;
+  const Fault fault = handlers_.Form_Load();
+  captured_ = nullptr;
+  return Finish(first != Fault::None ? first : fault);
+}
+
+Report WebCalculator::Open(const Design& design) {
+  Fault first = Fault::None;
+  captured_ = &first;
+  const Fault fault = OpenDesign(design, state_, *this);
+  captured_ = nullptr;
+  return Finish(first != Fault::None ? first : fault);
+}
+
+Report WebCalculator::Click(const std::string& name, int index) {
+  for (const ui::Control& c : ui::kControls) {
+    if (c.kind != ui::Kind::Button || name != c.name || index != c.index) continue;
+    if (c.click) return Finish((handlers_.*c.click)());
+    return Finish((handlers_.*c.indexedClick)(static_cast<std::int16_t>(index)));
+  }
+  return {};
+}
+
+Report WebCalculator::Choose(Group group, int index) {
+  // As the desktop's option buttons: a click on the selected option toggles nothing.
+  if (IsSelected(group, index)) return {};
+  return Finish(SelectOptionForResult(group, index));
+}
+
+void WebCalculator::SelectOption(Group group, int index) {
+  const int count = group == Group::optDistanceUnits ? 2 : 3;
+  if (index < 0 || index >= count || IsSelected(group, index)) return;
+  selected_[static_cast<int>(group)] = index;
+  Fault fault = Fault::None;
+  switch (group) {
+    case Group::optDistanceUnits:
+      fault = handlers_.optDistanceUnits_Click(static_cast<std::int16_t>(index));
+      break;
+    case Group::optOilPressureUnits:
+      fault = handlers_.optOilPressureUnits_Click(static_cast<std::int16_t>(index));
+      break;
+    case Group::optForceUnits:
+      fault = handlers_.optForceUnits_Click(static_cast<std::int16_t>(index));
+      break;
+  }
+  if (captured_ != nullptr && *captured_ == Fault::None) *captured_ = fault;
+}
+
+Fault WebCalculator::SelectOptionForResult(Group group, int index) {
+  Fault fault = Fault::None;
+  Fault* const outer = captured_;
+  captured_ = &fault;
+  SelectOption(group, index);
+  captured_ = outer;
+  return fault;
+}
+
+Report WebCalculator::Finish(Fault fault) {
+  if (fault == Fault::None) return {};
+  const FaultDetail detail = DescribeFault(fault, handlers_.LastFaultLocation(), separator_);
+  return {FaultText(fault), detail.informative,
+          detail.has_focus ? static_cast<int>(detail.focus) : -1};
+}
+
+}  // namespace ostrel::web

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Ostrel developers
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/calc_state.h"
+#include "core/fault.h"
+#include "design/design.h"
+#include "present/handlers.h"
+#include "present/view.h"
+
+// The page's calculator: the second View of the presenters, beside the desktop window.
+//
+// Data flow: the page's script copies the 27 boxes' texts in (SetText) -> a handler runs here,
+// in WebAssembly, reading and writing the texts and selections through View -> the script copies
+// the texts, the selections and the boxes' descriptions back out and shows a fault's report. The
+// script only moves texts: every number is read, computed and written here.
+namespace ostrel::web {
+
+// What one user action left to report: nothing (kind empty), or the report's texts and the box
+// that gets the focus afterwards (-1 for none).
+struct Report {
+  std::string kind;
+  std::string informative;
+  int focus = -1;
+};
+
+class WebCalculator final : public View {
+ public:
+  // Runs the load handler, as the desktop window does when it opens.
+  explicit WebCalculator(std::string separator);
+  WebCalculator(const WebCalculator&) = delete;
+  WebCalculator& operator=(const WebCalculator&) = delete;
+
+  // View: the texts and selections as the page last copied them in, or as a handler left them.
+  std::string BoxText(Box box) const override { return texts_[static_cast<int>(box)]; }
+  void SetBoxText(Box box, const std::string& text) override {
+    texts_[static_cast<int>(box)] = text;
+  }
+  bool IsSelected(Group group, int index) const override {
+    return selected_[static_cast<int>(group)] == index;
+  }
+  void SelectOption(Group group, int index) override;
+  Fault SelectOptionForResult(Group group, int index) override;
+  std::string DecimalSeparator() const override { return separator_; }
+
+  // The user's actions, each one handler run whose first fault is reported once.
+  Report Load();  // also File > New
+  Report Click(const std::string& name, int index);
+  Report Choose(Group group, int index);  // a click on an option
+  // File > Open: the design's open sequence on the calculator, as the desktop runs it. The page
+  // has no file menu entry for it until the design file layer builds without Qt; this is where
+  // the parsed design goes.
+  Report Open(const Design& design);
+
+  int Selected(Group group) const { return selected_[static_cast<int>(group)]; }
+  const CalcState& State() const { return state_; }
+
+ private:
+  Report Finish(Fault fault);
+
+  std::string separator_;
+  CalcState state_;
+  Handlers handlers_{state_, *this};
+  std::array<std::string, kBoxCount> texts_{};
+  std::array<int, 3> selected_{0, 0, 0};
+  // While set, a handler's fault is kept here (the first one only) instead of being reported.
+  Fault* captured_ = nullptr;
+};
+
+}  // namespace ostrel::web
