@@ -19,6 +19,8 @@ import subprocess
 import sys
 import time
 
+import web_support
+
 BUTTONS = [("cmdCalc", -1), ("cmdOuterCalc", -1), ("cmdHole", -1), ("cmdTCCalc", -1),
            ("cmdPaperAndTape", -1), ("cmdRam", -1), ("cmdWhichPress", 0), ("cmdWhichPress", 1),
            ("cmdWhichPress", 2), ("cmdWhichPress", 3)]
@@ -140,9 +142,7 @@ def check_tab_order(driver, page, replayer):
     from selenium.webdriver.common.keys import Keys
     want = subprocess.run([replayer, "--tab-order"], capture_output=True, text=True,
                           check=True).stdout.split()
-    driver.get("file://%s?separator=." % os.path.abspath(page))
-    while driver.execute_script("return document.documentElement.dataset.ready") != "1":
-        time.sleep(0.01)
+    web_support.open_page(driver, page, "?separator=.")
     active = "return document.activeElement.dataset.name || " \
              "(document.activeElement.parentElement.dataset.name || '')"
     got = [driver.execute_script(active)]
@@ -164,24 +164,11 @@ def main():
     parser.add_argument("--seed", type=int, default=21)
     args = parser.parse_args()
     if not os.path.exists(args.page):
-        print("skipped: no page at %s (scripts/web.sh builds it)" % args.page)
-        return 77
-    try:
-        from selenium import webdriver
-        from selenium.webdriver.chrome.options import Options
-        from selenium.webdriver.chrome.service import Service
-    except ImportError:
-        print("skipped: python3-selenium is not installed")
-        return 77
-    for program in ("/usr/bin/chromium", "/usr/bin/chromedriver"):
-        if not os.path.exists(program):
-            print("skipped: %s is not installed" % program)
-            return 77
-    options = Options()
-    for a in ("--headless", "--no-sandbox", "--disable-gpu", "--window-size=900,800"):
-        options.add_argument(a)
-    options.binary_location = "/usr/bin/chromium"
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        return web_support.skip("no page at %s (scripts/web.sh builds it)" % args.page)
+    reason = web_support.missing_browser()
+    if reason:
+        return web_support.skip(reason)
+    driver = web_support.chromium()
     rng = random.Random(args.seed)
     failures = 0
     steps_checked = 0
@@ -191,9 +178,7 @@ def main():
         failures += check_tab_order(driver, args.page, args.replay)
         for n in range(args.sessions):
             separator = "." if n % 2 == 0 else ","
-            driver.get("file://%s?separator=%s" % (os.path.abspath(args.page), separator))
-            while driver.execute_script("return document.documentElement.dataset.ready") != "1":
-                time.sleep(0.01)
+            web_support.open_page(driver, args.page, "?separator=" + separator)
             actions = session(rng, separator, args.steps)
             expected = replay(args.replay, separator, actions)
             page = [driver.execute_script(
