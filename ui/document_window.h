@@ -11,6 +11,7 @@
 #include "calibration/calibration_point.h"
 #include "design/design.h"
 #include "design/document.h"
+#include "file/disk_file.h"
 #include "ui/document_prompts.h"
 #include "ui/main_window.h"
 #include "ui/recent_files.h"
@@ -79,6 +80,9 @@ class DocumentWindow final : public QMainWindow {
   void BuildMenus();
   // Reads path and opens it, or says why it cannot and changes nothing.
   bool Load(const QString& path);
+  // Before Save writes over the document's file: true when the file is as this window last
+  // opened or saved it, or the user chose Overwrite; Save As… is run from here.
+  bool MayOverwrite(bool& saved_as);
   // Asks "Save changes to …?" where the document wants it; false when the design must stay.
   bool MayDiscard();
   void UpdateTitle();
@@ -89,6 +93,7 @@ class DocumentWindow final : public QMainWindow {
   Document document_;
   RecentFiles recent_;
   std::vector<CalibrationPoint> calibration_;
+  file::FileStamp disk_stamp_;  // the document's file as last opened or saved here
   QMenu* file_menu_ = nullptr;
   QMenu* recent_menu_ = nullptr;
   QMenu* view_menu_ = nullptr;

@@ -285,8 +285,9 @@ class SheetTest : public QObject {
     QTemporaryDir dir;
     Design d = StartupDesign();
     d.units.length = 1;
-    QString error;
-    QVERIFY(file::WriteDesignFile(dir.filePath(QStringLiteral("cell.ostrel")), d, &error));
+    std::string error;
+    QVERIFY(file::WriteDesignFile(dir.filePath(QStringLiteral("cell.ostrel")).toStdString(), d,
+                                  &error));
     const QStringList before = Entries(dir.path());
     QProcess ostrel;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
