@@ -170,6 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
         Bad("LabelTooLong", "Garnet-perovskite", std::string(201, 'x'),
             "\"label\" in calibration point 2 has 201 characters, more than 200"),
         BadCase{"TooManyPoints", ManyPoints(999), "has 1001 points, more than the 1000"},
+        BadCase{"TooDeep", std::string(1100, '['),
+                "column 1025: the JSON is not valid (too deeply"},
+        BadCase{"GarbageAtEnd", kGood + "x", "(garbage at the end of the document)"},
         // A number with a leading dot is no JSON number, wherever it stands: the file's first
         // number was read as the digits after the dot.
         BadCase{"LeadingDotFirstNumber",
