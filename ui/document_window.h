@@ -28,7 +28,8 @@ namespace ostrel::ui {
 //
 // Data flow: a file -> ReadDesignFile -> MainWindow::Open (the open sequence, one fault
 // report) -> Document::Attach; every refresh -> Document::IsModified -> the modified marker;
-// Save -> CurrentDesign -> WriteDesignFile -> Document::Attach.
+// Save -> MayOverwrite (the file as last opened or saved here?) -> CurrentDesign ->
+// WriteDesignFile -> Document::Attach.
 class DocumentWindow final : public QMainWindow {
   Q_OBJECT
 
