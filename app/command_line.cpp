@@ -33,7 +33,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   const QCommandLineOption sheet(
       QStringLiteral("sheet"),
       QStringLiteral("Write the design sheet of FILE as a PDF to the file named after it, "
-                     "without a window or display: ostrel --sheet DESIGN.ostrel OUT.pdf"));
+                     "without a window or display: ostrel --sheet DESIGN.ostrel OUT.pdf (OUT - "
+                     "for standard output)"));
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption(sheet);

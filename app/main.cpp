@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ostrel developers
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -9,6 +12,7 @@
 #include <QTimer>
 
 #include "app/command_line.h"
+#include "cli/argument_text.h"
 #include "painting/design_sheet.h"
 #include "ui/calibration_menu.h"
 #include "ui/document_window.h"
@@ -18,8 +22,17 @@ namespace {
 
 QStringList Arguments(int argc, char* argv[]) {
   QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  for (int i = 0; i < argc; ++i) arguments << ostrel::cli::ArgumentText(argv[i]);
   return arguments;
+}
+
+// Help and version text: a failed write (a full disk, a closed pipe) is a failure.
+int PrintText(const QString& text) {
+  const QByteArray bytes = text.toLocal8Bit();
+  const auto size = static_cast<std::size_t>(bytes.size());
+  if (std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0) return 0;
+  std::fprintf(stderr, "ostrel: cannot write the output: %s\n", std::strerror(errno));
+  return 1;
 }
 
 // --sheet: no window and no display, so Qt's offscreen platform unless one is named.
@@ -33,23 +46,25 @@ int WriteSheet(const ostrel::app::CommandLine& command, int argc, char* argv[]) 
     }
   });
   QGuiApplication app(argc, argv);
-  const QString error = ostrel::painting::WriteSheetOfDesignFile(command.file, command.output);
-  if (error.isEmpty()) return 0;
-  std::fputs(QStringLiteral("ostrel: %1\n").arg(error).toLocal8Bit().constData(), stderr);
-  return 1;
+  const ostrel::painting::SheetRun run = ostrel::painting::WriteSheetOfDesignFile(
+      ostrel::cli::ArgumentBytes(command.file), ostrel::cli::ArgumentBytes(command.output));
+  if (run.status != 0)
+    std::fputs(QStringLiteral("ostrel: %1\n").arg(run.error).toLocal8Bit().constData(), stderr);
+  return run.status;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   using ostrel::app::CommandLine;
+  // A file-size limit makes a write fail (and be reported) rather than end the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   // Read before the application object exists: what only prints needs no display.
   const CommandLine command = ostrel::app::ParseCommandLine(Arguments(argc, argv));
   switch (command.mode) {
     case CommandLine::Mode::Help:
     case CommandLine::Mode::Version:
-      std::fputs(command.text.toLocal8Bit().constData(), stdout);
-      return 0;
+      return PrintText(command.text);
     case CommandLine::Mode::Error:
       std::fputs(command.text.toLocal8Bit().constData(), stderr);
       return 2;

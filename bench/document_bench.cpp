@@ -105,7 +105,7 @@ BENCHMARK_CAPTURE(OpenDesign, painted, true)->Name("Document/Open/painted")->Use
 void OpenParts(benchmark::State& state, int part) {
   Bench b;
   std::optional<Design> designs[2];
-  for (int i = 0; i < 2; ++i) designs[i] = file::ReadDesignFile(b.path(i)).design;
+  for (int i = 0; i < 2; ++i) designs[i] = file::ReadDesignFile(b.path(i).toStdString()).design;
   if (!b.ok() || !designs[0] || !designs[1]) return state.SkipWithError("no design");
   ui::RecentFiles recent;
   int next = 0;
@@ -114,7 +114,7 @@ void OpenParts(benchmark::State& state, int part) {
     const double cpu_start = ThreadSeconds();
     switch (part) {
       case 0:
-        benchmark::DoNotOptimize(file::ReadDesignFile(b.path(next)));
+        benchmark::DoNotOptimize(file::ReadDesignFile(b.path(next).toStdString()));
         break;
       case 1:
         b.window().Calculator().Open(*designs[next]);

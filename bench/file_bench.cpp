@@ -5,13 +5,31 @@
 // the largest calibration a file may hold, and a save and an open through the file system.
 #include <benchmark/benchmark.h>
 
-#include <QTemporaryDir>
+#include <stdlib.h>
+
+#include <filesystem>
 #include <string>
 
 #include "file/design_file.h"
 
 namespace ostrel::file {
 namespace {
+
+// A folder of its own for the files, removed afterwards.
+class TemporaryFolder {
+ public:
+  TemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "file_bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~TemporaryFolder() {
+    if (!path_.empty()) std::filesystem::remove_all(path_);
+  }
+  std::string File(const char* name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
 
 Design WithCalibration(int points) {
   Design d = StartupDesign();
@@ -22,39 +40,39 @@ Design WithCalibration(int points) {
 }
 
 void BM_ParseDesign(benchmark::State& state) {
-  const QByteArray json = DesignJson(WithCalibration(static_cast<int>(state.range(0))));
+  const std::string json = DesignJson(WithCalibration(static_cast<int>(state.range(0))));
   for (auto _ : state) {
-    DesignRead r = ParseDesign(json, QStringLiteral("cell.ostrel"));
+    DesignRead r = ParseDesign(json, "cell.ostrel");
     benchmark::DoNotOptimize(r.design);
   }
-  state.SetBytesProcessed(state.iterations() * json.size());
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(json.size()));
 }
 BENCHMARK(BM_ParseDesign)->Arg(0)->Arg(kMaxCalibrationPoints);
 
 void BM_DesignJson(benchmark::State& state) {
   const Design design = WithCalibration(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    QByteArray json = DesignJson(design);
+    std::string json = DesignJson(design);
     benchmark::DoNotOptimize(json.data());
   }
 }
 BENCHMARK(BM_DesignJson)->Arg(0)->Arg(kMaxCalibrationPoints);
 
 void BM_WriteDesignFile(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("cell.ostrel"));
+  TemporaryFolder dir;
+  const std::string path = dir.File("cell.ostrel");
   const Design design = StartupDesign();
   for (auto _ : state) {
-    QString error;
+    std::string error;
     if (!WriteDesignFile(path, design, &error)) state.SkipWithError("save failed");
   }
 }
 BENCHMARK(BM_WriteDesignFile)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadDesignFile(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("cell.ostrel"));
-  QString error;
+  TemporaryFolder dir;
+  const std::string path = dir.File("cell.ostrel");
+  std::string error;
   if (!WriteDesignFile(path, StartupDesign(), &error)) state.SkipWithError("save failed");
   for (auto _ : state) {
     DesignRead r = ReadDesignFile(path);

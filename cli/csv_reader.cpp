@@ -47,14 +47,26 @@ CsvReader::CsvReader(ByteSource& source, std::size_t max_record)
 
 bool CsvReader::Fill() {
   if (at_end_) return false;
-  const std::size_t n = source_.Read(buffer_.data(), buffer_.size());
+  std::size_t n = source_.Read(buffer_.data(), buffer_.size());
+  std::size_t start = 0;
+  if (!started_) {
+    // The mark's three bytes are looked at together, however the first reads split them.
+    static constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+    started_ = true;
+    while (n > 0 && n < 3) {
+      const std::size_t more = source_.Read(buffer_.data() + n, buffer_.size() - n);
+      if (more == 0) break;
+      n += more;
+    }
+    if (n >= 3 && std::memcmp(buffer_.data(), kByteOrderMark, 3) == 0) start = 3;
+  }
   if (n == 0) {
     at_end_ = true;
     return false;
   }
-  pos_ = 0;
+  pos_ = start;
   end_ = n;
-  return true;
+  return pos_ < end_ || Fill();  // nothing but the mark yet
 }
 
 void CsvReader::EndLine(int c) {

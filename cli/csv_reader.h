@@ -73,7 +73,8 @@ class CsvReader {
 
   explicit CsvReader(ByteSource& source, std::size_t max_record = kDefaultMaxRecord);
 
-  // The next record, false at the end of the input. A line with nothing on it is no record (its
+  // The next record, false at the end of the input. A byte-order mark at the start of the input
+  // is skipped, so that the first field may be quoted. A line with nothing on it is no record (its
   // line still counts); a final line end does not start one.
   bool Next(CsvRecord& record);
 
@@ -101,6 +102,7 @@ class CsvReader {
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   bool at_end_ = false;
+  bool started_ = false;  // the first bytes were read (and a byte-order mark skipped)
   long long line_ = 1;
 
   // The record being read: its unquoted bytes, where each field ends in them, its input size.

@@ -2,17 +2,18 @@
 // Copyright (C) 2026 The Ostrel developers
 #include "cli/headless_modes.h"
 
-#include <QFile>
 #include <QStringList>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "cli/argument_text.h"
 #include "cli/batch_run.h"
 #include "cli/headless_calculator.h"
 #include "cli/unit_selection.h"
 #include "file/design_file.h"
+#include "file/message_text.h"
 
 namespace ostrel::cli {
 
@@ -21,6 +22,12 @@ namespace {
 void Print(std::FILE* stream, const QString& text) {
   const QByteArray bytes = text.toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+// A path in a message: control characters (which a terminal would obey) and bytes that are not
+// UTF-8 escaped.
+QString ShownPath(const QString& path) {
+  return QString::fromStdString(file::EscapedPath(ArgumentBytes(path)));
 }
 
 int WriteAll(const std::string& text) {
@@ -32,9 +39,9 @@ int WriteAll(const std::string& text) {
 }
 
 int RunPrint(const Request& request) {
-  const file::DesignRead read = file::ReadDesignFile(request.path);
+  const file::DesignRead read = file::ReadDesignFile(ArgumentBytes(request.path));
   if (!read.design) {
-    Print(stderr, QStringLiteral("ostrel: %1\n").arg(read.error));
+    Print(stderr, QStringLiteral("ostrel: %1\n").arg(QString::fromStdString(read.error)));
     return kExitFailure;
   }
   Design design = *read.design;
@@ -44,9 +51,8 @@ int RunPrint(const Request& request) {
   const int written = WriteAll(PrintReport(calculator, fault, request.format, request.values));
   if (fault != Fault::None) {
     // Named as the window's report names it; the texts above are those the window then shows.
-    Print(
-        stderr,
-        QStringLiteral("ostrel: %1: %2\n").arg(request.path, QString::fromUtf8(FaultText(fault))));
+    Print(stderr, QStringLiteral("ostrel: %1: %2\n")
+                      .arg(ShownPath(request.path), QString::fromUtf8(FaultText(fault))));
     return kExitFailure;
   }
   return written;
@@ -61,13 +67,13 @@ int RunBatchRequest(const Request& request) {
     FileSource source(stdin);
     return RunBatch(options, source, stdout, stderr);
   }
-  std::FILE* file = std::fopen(QFile::encodeName(request.path).constData(), "rb");
+  std::FILE* file = std::fopen(ArgumentBytes(request.path).c_str(), "rb");
   if (file == nullptr) {
     Print(stderr, QStringLiteral("ostrel: cannot open %1: %2\n")
-                      .arg(request.path, QString::fromLocal8Bit(std::strerror(errno))));
+                      .arg(ShownPath(request.path), QString::fromLocal8Bit(std::strerror(errno))));
     return kExitUsage;
   }
-  options.input_name = request.path.toStdString();
+  options.input_name = ArgumentBytes(request.path);
   FileSource source(file);
   const int status = RunBatch(options, source, stdout, stderr);
   std::fclose(file);

@@ -1,35 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Ostrel developers
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
-#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "design/exact_text.h"
 #include "file/design_file.h"
+#include "file/disk_file.h"
 #include "file/message_text.h"
 #include "file/unit_keys.h"
+#include "file/utf8_text.h"
 #include "present/box_labels.h"
 
 namespace ostrel::file {
 namespace {
 
-QString NotFinite(float v) {
-  if (std::isnan(v)) return QStringLiteral("is not a number");
-  return QStringLiteral("is infinite (it overflowed)");
-}
-
-bool IsUtf8(const std::string& text) {
-  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString decoded = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-  return !decoder.hasError();
+std::string NotFinite(float v) {
+  if (std::isnan(v)) return "is not a number";
+  return "is infinite (it overflowed)";
 }
 
 // A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped, and
-// U+FEFF too, which Qt's reader drops where it starts a string, taking it for a byte-order mark.
-void AppendString(QByteArray& out, std::string_view text) {
+// U+FEFF too, so that a label that starts with it is never taken for a byte-order mark.
+void AppendString(std::string& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
   static constexpr std::string_view kZeroWidthNoBreakSpace = "\xEF\xBB\xBF";
   out += '"';
@@ -57,56 +49,45 @@ void AppendString(QByteArray& out, std::string_view text) {
   out += '"';
 }
 
-void AppendNumber(QByteArray& out, float v) {
-  out += QByteArray::fromStdString(ExactText(v));
-}
-
 }  // namespace
 
-QString UnsavableReason(const Design& design) {
+std::string UnsavableReason(const Design& design) {
   for (int i = 0; i < kDesignInputCount; ++i) {
     const float v = design.inputs[i];
     if (std::isfinite(v)) continue;
-    return QStringLiteral("%1 (%2) %3, so the design cannot be saved")
-        .arg(QLatin1String(LabelOf(kDesignInputs[i].box).quantity),
-             QLatin1String(kDesignInputs[i].key), NotFinite(v));
+    return std::string(LabelOf(kDesignInputs[i].box).quantity) + " (" + kDesignInputs[i].key +
+           ") " + NotFinite(v) + ", so the design cannot be saved";
   }
   for (const UnitKey& group : kUnitKeys) {
     const int index = design.units.*group.index;
     if (index < 0 || index >= group.count)
-      return QStringLiteral("the %1 unit (option %2) is not one of the options")
-          .arg(QLatin1String(group.key))
-          .arg(index);
+      return std::string("the ") + group.key + " unit (option " + std::to_string(index) +
+             ") is not one of the options";
   }
   const auto& points = design.calibration;
   if (points.size() > static_cast<std::size_t>(kMaxCalibrationPoints))
-    return QStringLiteral("the calibration has %1 points, more than the %2 a design may hold")
-        .arg(points.size())
-        .arg(kMaxCalibrationPoints);
+    return "the calibration has " + std::to_string(points.size()) + " points, more than the " +
+           std::to_string(kMaxCalibrationPoints) + " a design may hold";
   for (std::size_t i = 0; i < points.size(); ++i) {
     const CalibrationPoint& p = points[i];
-    const QString name = QStringLiteral("calibration point %1").arg(i + 1);
-    if (!std::isfinite(p.force))
-      return QStringLiteral("the force of %1 %2").arg(name, NotFinite(p.force));
-    if (!std::isfinite(p.pressure))
-      return QStringLiteral("the pressure of %1 %2").arg(name, NotFinite(p.pressure));
-    if (!IsUtf8(p.label))
-      return QStringLiteral("the label of %1 is not valid UTF-8 text").arg(name);
-    if (const qsizetype n = CharacterCount(std::string_view(p.label)); n > kMaxLabelCharacters)
-      return QStringLiteral("the label of %1 has %2 characters, more than %3")
-          .arg(name)
-          .arg(n)
-          .arg(kMaxLabelCharacters);
+    const std::string name = "calibration point " + std::to_string(i + 1);
+    if (!std::isfinite(p.force)) return "the force of " + name + " " + NotFinite(p.force);
+    if (!std::isfinite(p.pressure)) return "the pressure of " + name + " " + NotFinite(p.pressure);
+    if (!IsUtf8(p.label)) return "the label of " + name + " is not valid UTF-8 text";
+    if (const std::size_t n = CharacterCount(p.label);
+        n > static_cast<std::size_t>(kMaxLabelCharacters))
+      return "the label of " + name + " has " + std::to_string(n) + " characters, more than " +
+             std::to_string(kMaxLabelCharacters);
   }
   return {};
 }
 
-QByteArray DesignJson(const Design& design) {
-  QByteArray out;
-  out.reserve(512 + static_cast<qsizetype>(design.calibration.size()) * 96);
+std::string DesignJson(const Design& design) {
+  std::string out;
+  out.reserve(512 + design.calibration.size() * 96);
   out += "{\n  \"format\": ";
   AppendString(out, kFormatName);
-  out += ",\n  \"version\": " + QByteArray::number(kFormatVersion) + ",\n  \"units\": { ";
+  out += ",\n  \"version\": " + std::to_string(kFormatVersion) + ",\n  \"units\": { ";
   for (const UnitKey& group : kUnitKeys) {
     if (&group != kUnitKeys) out += ", ";
     AppendString(out, group.key);
@@ -119,7 +100,7 @@ QByteArray DesignJson(const Design& design) {
     out += "    ";
     AppendString(out, kDesignInputs[i].key);
     out += ": ";
-    AppendNumber(out, design.inputs[i]);
+    out += ExactText(design.inputs[i]);
     out += i + 1 < kDesignInputCount ? ",\n" : "\n";
   }
   out += "  }";
@@ -128,9 +109,9 @@ QByteArray DesignJson(const Design& design) {
     for (std::size_t i = 0; i < design.calibration.size(); ++i) {
       const CalibrationPoint& p = design.calibration[i];
       out += "      { \"force\": ";
-      AppendNumber(out, p.force);
+      out += ExactText(p.force);
       out += ", \"pressure\": ";
-      AppendNumber(out, p.pressure);
+      out += ExactText(p.pressure);
       out += ", \"label\": ";
       AppendString(out, p.label);
       out += i + 1 < design.calibration.size() ? " },\n" : " }\n";
@@ -141,42 +122,16 @@ QByteArray DesignJson(const Design& design) {
   return out;
 }
 
-bool WriteDesignFile(const QString& path, const Design& design, QString* error) {
-  const QFileInfo info(path);
-  const QString name = info.fileName().isEmpty() ? path : info.fileName();
-  const auto fail = [&](const QString& why) {
-    if (error != nullptr)
-      *error = QStringLiteral("Cannot save ") + Quoted(name) + QStringLiteral(": ") + why +
-               QLatin1Char('.');
+bool WriteDesignFile(const std::string& path, const Design& design, std::string* error,
+                     FileStamp* stamp) {
+  const auto fail = [&](const std::string& why) {
+    if (error != nullptr) *error = "Cannot save " + QuotedName(FileNameOf(path)) + ": " + why + ".";
     return false;
   };
-  if (const QString reason = UnsavableReason(design); !reason.isEmpty()) return fail(reason);
-  if (info.isDir()) return fail(QStringLiteral("it is a folder"));
-  if (!info.absoluteDir().exists())
-    return fail(QStringLiteral("its folder ") + Quoted(info.absolutePath()) +
-                QStringLiteral(" does not exist"));
-
-  // QSaveFile writes a temporary file beside the target and renames it over the target only once
-  // everything is written, so a failure at any point leaves the old file as it was. Unbuffered:
-  // through Qt's write buffer a short write (a full disk takes what fits, then refuses the rest)
-  // is not reported, and the commit would put a truncated file in place of the old one.
-  QSaveFile file(path);
-  const auto written = [&file] {
-    return QStringLiteral("it could not be written (") + file.errorString() + QLatin1Char(')');
-  };
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(written());
-  const QByteArray bytes = DesignJson(design);
-  const qint64 count = file.write(bytes);
-  if (count != bytes.size() || file.size() != bytes.size()) {
-    const QString why =
-        count < 0 ? written()
-                  : QStringLiteral("only %1 of its %2 bytes could be written (is the disk full?)")
-                        .arg(std::max<qint64>(0, std::min(count, file.size())))
-                        .arg(bytes.size());
-    file.cancelWriting();
-    return fail(why);
-  }
-  if (!file.commit()) return fail(written());
+  if (const std::string reason = UnsavableReason(design); !reason.empty()) return fail(reason);
+  const FileWrite written = WriteFileAtomically(path, DesignJson(design));
+  if (!written.ok) return fail(written.problem);
+  if (stamp != nullptr) *stamp = written.stamp;
   return true;
 }
 

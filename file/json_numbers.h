@@ -2,40 +2,21 @@
 // Copyright (C) 2026 The Ostrel developers
 #pragma once
 
-#include <QByteArray>
 #include <cstddef>
-#include <string>
 #include <string_view>
-#include <vector>
 
+// The number tokens of the design file's JSON. A number is kept as its own text and read from it
+// straight to a float (ReadExact), never through a double: rounding a double to a float would
+// round twice. Pure C++.
 namespace ostrel::file {
 
-// QJsonDocument checks the syntax and gives the structure, but it reads a number only as a
-// double (rounding it to a float afterwards would round twice) and refuses a number whose double
-// overflows or underflows. So every number token is taken out of the text first, checked against
-// JSON's number grammar, kept as its own text, and replaced by its index: QJsonDocument then sees
-// small integers it reads exactly, and a value's index leads back to the number's own text.
-struct JsonNumbers {
-  QByteArray json;                 // the text with each number replaced by its index
-  std::vector<std::string> texts;  // each number's own text, by index
-  // False when a token is no JSON number: `json` then ends just after the text before it, with a
-  // character that no JSON value starts with.
-  bool ok = true;
-  std::size_t bad_offset = 0;  // where that token starts
+// The characters a number token runs over: a value that starts with one of them is a number,
+// and the token is the whole run, so that "1.", "01", ".5", "+1" or "1e" is refused as a whole
+// rather than split into a number and something else.
+bool IsNumberChar(char c);
 
-  // Where an offset of `json` lies in the original text.
-  std::size_t OriginalOffset(std::size_t offset) const;
-
-  struct Shift {
-    std::size_t json_start;      // where the index starts in `json`
-    std::size_t original_start;  // where the number starts in the original text
-    std::size_t json_length;
-    std::size_t original_length;
-  };
-  std::vector<Shift> shifts;
-};
-
-JsonNumbers ExtractNumbers(const QByteArray& text);
+// The end of the number token that starts at text[at]: the run of IsNumberChar characters.
+std::size_t NumberTokenEnd(std::string_view text, std::size_t at);
 
 // JSON's number grammar: -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?
 bool IsJsonNumber(std::string_view text);
@@ -45,6 +26,6 @@ struct TextPosition {
   int line = 1;
   int column = 1;
 };
-TextPosition PositionOf(const QByteArray& text, std::size_t offset);
+TextPosition PositionOf(std::string_view text, std::size_t offset);
 
 }  // namespace ostrel::file

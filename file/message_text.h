@@ -2,25 +2,28 @@
 // Copyright (C) 2026 The Ostrel developers
 #pragma once
 
-#include <QString>
 #include <string>
 #include <string_view>
 
-// Pieces of the file messages.
+// Pieces of the file messages: UTF-8 text, one line whatever the file or its name holds. Pure C++.
 namespace ostrel::file {
 
-// "OEL", in double quotes; a long text is cut to its first 40 characters and an ellipsis, so
-// that a message stays one readable line whatever the file holds.
-QString Quoted(const QString& text);
-QString Quoted(const char* text);
+// "OEL", in double quotes: a text from a file (valid UTF-8). A long text is cut to its first 40
+// characters and an ellipsis, control characters (a line break in a label) are shown as blanks.
+std::string Quoted(std::string_view text);
 
 // A number's text as found, cut like Quoted's but without quotes.
-QString ShortText(const std::string& text);
+std::string ShortText(std::string_view text);
 
-// Characters as a reader counts them: Unicode code points, not UTF-16 units.
-qsizetype CharacterCount(const QString& text);
-// The same of valid UTF-8, counted in its bytes (a conversion to QString may drop a leading
-// U+FEFF as a byte-order mark).
-qsizetype CharacterCount(std::string_view utf8);
+// A file's or folder's name, which may be any bytes but '/' and NUL: quoted and cut like Quoted,
+// UTF-8 characters kept, and each control character (an escape sequence for the terminal) and
+// each byte that is not UTF-8 shown as \xNN.
+std::string QuotedName(std::string_view name);
+
+// A whole path for a message, not quoted or cut, escaped as QuotedName escapes a name.
+std::string EscapedPath(std::string_view path);
+
+// The last component of a path ("cell.ostrel" of "/a/cell.ostrel"), or the path when it has none.
+std::string FileNameOf(std::string_view path);
 
 }  // namespace ostrel::file

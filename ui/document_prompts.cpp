@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "file/design_file.h"
@@ -36,6 +37,25 @@ DocumentPrompts::Answer DialogPrompts::AskSaveChanges(QWidget* parent, const QSt
     default:
       return Answer::Cancel;
   }
+}
+
+DocumentPrompts::ChangedAnswer DocumentPrompts::AskOverwriteChanged(QWidget*, const QString&) {
+  return ChangedAnswer::Cancel;
+}
+
+DocumentPrompts::ChangedAnswer DialogPrompts::AskOverwriteChanged(QWidget* parent,
+                                                                  const QString& question) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Ostrel"), question, QMessageBox::NoButton,
+                  parent);
+  QAbstractButton* overwrite =
+      box.addButton(QStringLiteral("&Overwrite"), QMessageBox::DestructiveRole);
+  QAbstractButton* save_as =
+      box.addButton(QStringLiteral("Save &As\u2026"), QMessageBox::AcceptRole);
+  box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+  box.exec();
+  if (box.clickedButton() == overwrite) return ChangedAnswer::Overwrite;
+  if (box.clickedButton() == save_as) return ChangedAnswer::SaveAs;
+  return ChangedAnswer::Cancel;
 }
 
 void DialogPrompts::ShowProblem(QWidget* parent, const QString& text, const QString& detail) {

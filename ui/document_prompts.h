@@ -13,11 +13,15 @@ namespace ostrel::ui {
 class DocumentPrompts {
  public:
   enum class Answer { Save, Discard, Cancel };
+  enum class ChangedAnswer { Overwrite, SaveAs, Cancel };
 
   virtual ~DocumentPrompts() = default;
 
   // "Save changes to <name>?" with Save, Discard and Cancel.
   virtual Answer AskSaveChanges(QWidget* parent, const QString& question) = 0;
+  // "<name> has changed on disk since …" with Overwrite, Save As… and Cancel: Save found the
+  // file changed by someone else. Cancel unless a subclass asks.
+  virtual ChangedAnswer AskOverwriteChanged(QWidget* parent, const QString& question);
   // A file that cannot be opened or saved: one message box titled "Ostrel", the detail (if not
   // empty) below the text.
   virtual void ShowProblem(QWidget* parent, const QString& text, const QString& detail) = 0;
@@ -31,6 +35,7 @@ class DocumentPrompts {
 class DialogPrompts final : public DocumentPrompts {
  public:
   Answer AskSaveChanges(QWidget* parent, const QString& question) override;
+  ChangedAnswer AskOverwriteChanged(QWidget* parent, const QString& question) override;
   void ShowProblem(QWidget* parent, const QString& text, const QString& detail) override;
   QString ChooseFileToOpen(QWidget* parent, const QString& folder) override;
   QString ChooseFileToSave(QWidget* parent, const QString& suggestion) override;

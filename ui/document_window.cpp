@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -27,6 +28,11 @@ namespace {
 
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
+}
+
+// A path as the file layer takes it: the bytes the system knows it by.
+std::string Local(const QString& path) {
+  return QFile::encodeName(path).toStdString();
 }
 
 // The platform's own key sequence; where it has none (Save As and Quit under some desktops), the
@@ -143,6 +149,7 @@ bool DocumentWindow::MayDiscard() {
 void DocumentWindow::NewDesign() {
   if (!MayDiscard()) return;
   document_.Detach();
+  disk_stamp_ = {};
   calibration_.clear();
   calculator_->New();
   UpdateTitle();
@@ -161,10 +168,10 @@ bool DocumentWindow::OpenFile(const QString& path) {
 
 bool DocumentWindow::Load(const QString& path) {
   // The whole file is read and checked before anything in the window changes.
-  const file::DesignRead read = file::ReadDesignFile(path);
+  const file::DesignRead read = file::ReadDesignFile(Local(path));
   if (!read.design) {
     // The reader's message names the file and what is wrong with it.
-    prompts_->ShowProblem(this, read.error, {});
+    prompts_->ShowProblem(this, Q(read.error), {});
     return false;
   }
   const Design& design = *read.design;
@@ -172,6 +179,7 @@ bool DocumentWindow::Load(const QString& path) {
   // A fault is reported once; the design stays open with all its inputs, and the file attached.
   calculator_->Open(design);
   document_.Attach(QFileInfo(path).absoluteFilePath().toStdString(), design);
+  disk_stamp_ = read.stamp;
   recent_.Add(path);
   UpdateTitle();
   emit DesignReplaced();
@@ -180,7 +188,30 @@ bool DocumentWindow::Load(const QString& path) {
 
 bool DocumentWindow::Save() {
   if (!document_.HasFile()) return SaveAs();
+  bool saved_as = false;
+  if (!MayOverwrite(saved_as)) return saved_as;
   return SaveTo(Q(document_.Path()));
+}
+
+bool DocumentWindow::MayOverwrite(bool& saved_as) {
+  // A file that is gone loses nothing; one that another window or program changed would.
+  const file::FileStamp now = file::StampOf(Local(Q(document_.Path())));
+  if (!now.exists || now == disk_stamp_) return true;
+  const QString question =
+      QStringLiteral(
+          "%1 has changed on disk since it was opened or saved here. Overwrite it "
+          "with this design?")
+          .arg(Q(document_.FileName()));
+  switch (prompts_->AskOverwriteChanged(this, question)) {
+    case DocumentPrompts::ChangedAnswer::Overwrite:
+      return true;
+    case DocumentPrompts::ChangedAnswer::SaveAs:
+      saved_as = SaveAs();
+      return false;
+    case DocumentPrompts::ChangedAnswer::Cancel:
+      break;
+  }
+  return false;
 }
 
 bool DocumentWindow::SaveAs() {
@@ -191,18 +222,20 @@ bool DocumentWindow::SaveAs() {
 
 bool DocumentWindow::SaveTo(const QString& path) {
   const Design design = CurrentDesign();
-  if (const QString reason = file::UnsavableReason(design); !reason.isEmpty()) {
+  if (const std::string reason = file::UnsavableReason(design); !reason.empty()) {
     prompts_->ShowProblem(this, QStringLiteral("%1 was not saved.").arg(QFileInfo(path).fileName()),
-                          reason);
+                          Q(reason));
     return false;
   }
-  QString error;
-  if (!file::WriteDesignFile(path, design, &error)) {
+  std::string error;
+  file::FileStamp written;
+  if (!file::WriteDesignFile(Local(path), design, &error, &written)) {
     // The writer's message names the file and the reason.
-    prompts_->ShowProblem(this, error, {});
+    prompts_->ShowProblem(this, Q(error), {});
     return false;
   }
   document_.Attach(QFileInfo(path).absoluteFilePath().toStdString(), design);
+  disk_stamp_ = written;
   recent_.Add(path);
   UpdateTitle();
   return true;

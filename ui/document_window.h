@@ -11,6 +11,7 @@
 #include "calibration/calibration_point.h"
 #include "design/design.h"
 #include "design/document.h"
+#include "file/disk_file.h"
 #include "ui/document_prompts.h"
 #include "ui/main_window.h"
 #include "ui/recent_files.h"
@@ -27,7 +28,8 @@ namespace ostrel::ui {
 //
 // Data flow: a file -> ReadDesignFile -> MainWindow::Open (the open sequence, one fault
 // report) -> Document::Attach; every refresh -> Document::IsModified -> the modified marker;
-// Save -> CurrentDesign -> WriteDesignFile -> Document::Attach.
+// Save -> MayOverwrite (the file as last opened or saved here?) -> CurrentDesign ->
+// WriteDesignFile -> Document::Attach.
 class DocumentWindow final : public QMainWindow {
   Q_OBJECT
 
@@ -81,6 +83,9 @@ class DocumentWindow final : public QMainWindow {
   void BuildMenus();
   // Reads path and opens it, or says why it cannot and changes nothing.
   bool Load(const QString& path);
+  // Before Save writes over the document's file: true when the file is as this window last
+  // opened or saved it, or the user chose Overwrite; Save As… is run from here.
+  bool MayOverwrite(bool& saved_as);
   // Asks "Save changes to …?" where the document wants it; false when the design must stay.
   bool MayDiscard();
   void UpdateTitle();
@@ -91,6 +96,7 @@ class DocumentWindow final : public QMainWindow {
   Document document_;
   RecentFiles recent_;
   std::vector<CalibrationPoint> calibration_;
+  file::FileStamp disk_stamp_;  // the document's file as last opened or saved here
   QMenu* file_menu_ = nullptr;
   QMenu* recent_menu_ = nullptr;
   QMenu* view_menu_ = nullptr;

@@ -83,6 +83,21 @@ const Case kCases[] = {
      std::string(40, ',') + "\nx\n",
      {{1, CsvError::RecordTooLong, {}}, {2, kOk, {"x"}}}},
     {"nothing", "", {}},
+    // A spreadsheet's "UTF-8 CSV" starts with a byte-order mark: skipped, so a quoted header
+    // field is read as quoted. Only at the start of the input; a partial mark is data.
+    {"byte_order_mark_then_quoted_header",
+     "\xEF\xBB\xBF\"OEL\",\"TEL\"\n1,2\n",
+     {{1, kOk, {"OEL", "TEL"}}, {2, kOk, {"1", "2"}}}},
+    {"only_a_byte_order_mark", "\xEF\xBB\xBF", {}},
+    {"mark_later_is_data",
+     "a\n\xEF\xBB\xBF"
+     "b\n",
+     {{1, kOk, {"a"}},
+      {2,
+       kOk,
+       {"\xEF\xBB\xBF"
+        "b"}}}},
+    {"partial_mark_is_data", "\xEF\xBB", {{1, kOk, {"\xEF\xBB"}}}},
 };
 
 class CsvReaderTest : public testing::TestWithParam<Case> {};

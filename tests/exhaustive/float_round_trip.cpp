@@ -28,8 +28,8 @@ std::uint32_t Bits(float v) {
 bool ThroughFile(float v, const std::string& text) {
   ostrel::Design design = ostrel::StartupDesign();
   design.inputs[0] = v;
-  const QByteArray json = ostrel::file::DesignJson(design);
-  if (!json.contains(QByteArray("\"OEL\": ") + text.c_str() + ",\n")) return false;
+  const std::string json = ostrel::file::DesignJson(design);
+  if (json.find("\"OEL\": " + text + ",\n") == std::string::npos) return false;
   const ostrel::file::DesignRead read = ostrel::file::ParseDesign(json, "exhaustive.ostrel");
   return read.design && Bits(read.design->inputs[0]) == Bits(v);
 }

@@ -8,6 +8,9 @@
 //  - Bytes that start with 0x01 are a design themselves (ten floats' bits, units, calibration
 //    points with any label bytes): either UnsavableReason says why it cannot be saved, or its
 //    text reads back as the same design bit for bit.
+//  - For every file accepted, each stored float is what its number reads as, taken from the
+//    file's bytes as written: the whole run of number characters at the place the JSON reader
+//    names (nothing of a number before it), read straight to a float.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -16,7 +19,10 @@
 #include <string>
 
 #include "design/design.h"
+#include "design/exact_text.h"
 #include "file/design_file.h"
+#include "file/json_numbers.h"
+#include "file/json_parser.h"
 
 namespace {
 
@@ -26,16 +32,18 @@ using ostrel::file::DesignRead;
 using ostrel::file::ParseDesign;
 using ostrel::file::UnsavableReason;
 
-const QString kName = QStringLiteral("fuzz.ostrel");
+using ostrel::file::JsonValue;
 
-[[noreturn]] void Fail(const char* what, const QByteArray& text, const QString& message = {}) {
-  std::fprintf(stderr, "design_file_fuzz: %s\n  message: %s\n  text (%lld bytes): %.2000s\n", what,
-               message.toUtf8().constData(), static_cast<long long>(text.size()), text.constData());
+constexpr const char* kName = "fuzz.ostrel";
+
+[[noreturn]] void Fail(const char* what, const std::string& text, const std::string& message = {}) {
+  std::fprintf(stderr, "design_file_fuzz: %s\n  message: %s\n  text (%zu bytes): %.2000s\n", what,
+               message.c_str(), text.size(), text.c_str());
   std::abort();
 }
 
-void CheckWrittenReadsBack(const Design& design, const QByteArray& origin) {
-  const QByteArray json = DesignJson(design);
+void CheckWrittenReadsBack(const Design& design, const std::string& origin) {
+  const std::string json = DesignJson(design);
   const DesignRead again = ParseDesign(json, kName);
   if (!again.design) Fail("a written design is refused", json, again.error);
   if (!ostrel::SameDesign(*again.design, design))
@@ -43,17 +51,59 @@ void CheckWrittenReadsBack(const Design& design, const QByteArray& origin) {
   if (DesignJson(*again.design) != json) Fail("written twice, a design gives two texts", origin);
 }
 
-void CheckFile(const QByteArray& bytes) {
+std::uint32_t Bits(float v) {
+  std::uint32_t b;
+  std::memcpy(&b, &v, sizeof b);
+  return b;
+}
+
+// The number at `value` in the file's text, read from the text itself: the maximal run of
+// number characters there, with none just before it, read straight to a float, is `stored`.
+void CheckNumber(const std::string& text, const JsonValue* value, float stored,
+                 const std::string& bytes) {
+  if (value == nullptr || value->kind != JsonValue::Kind::Number)
+    Fail("an accepted value is no number", bytes);
+  const std::size_t at = value->offset;
+  if (at > 0 && ostrel::file::IsNumberChar(text[at - 1]))
+    Fail("a number read from the middle of a token", bytes, value->text);
+  const std::string token = text.substr(at, ostrel::file::NumberTokenEnd(text, at) - at);
+  if (!ostrel::file::IsJsonNumber(token)) Fail("a number outside JSON's grammar", bytes, token);
+  const ostrel::ReadResult r = ostrel::ReadExact(token);
+  if (r.fault != ostrel::Fault::None || Bits(r.value) != Bits(stored))
+    Fail("a stored float is not what its text reads as", bytes, token);
+}
+
+void CheckNumbersAsWritten(const std::string& bytes, const Design& design) {
+  // The reader's text: the byte-order mark, if any, is not part of it.
+  const std::string text = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? bytes.substr(3) : bytes;
+  const ostrel::file::JsonParse parsed = ostrel::file::ParseJson(text);
+  if (!parsed.value) Fail("an accepted file is not JSON", bytes, parsed.error);
+  const JsonValue* inputs = parsed.value->Member("design");
+  if (inputs == nullptr) Fail("an accepted file has no design", bytes);
+  for (int i = 0; i < ostrel::kDesignInputCount; ++i)
+    CheckNumber(text, inputs->Member(ostrel::kDesignInputs[i].key), design.inputs[i], bytes);
+  const JsonValue* calibration = parsed.value->Member("calibration");
+  if (calibration == nullptr) return;
+  const JsonValue* points = calibration->Member("points");
+  if (points == nullptr || points->items.size() != design.calibration.size())
+    Fail("an accepted calibration has other points", bytes);
+  for (std::size_t i = 0; i < design.calibration.size(); ++i) {
+    CheckNumber(text, points->items[i].Member("force"), design.calibration[i].force, bytes);
+    CheckNumber(text, points->items[i].Member("pressure"), design.calibration[i].pressure, bytes);
+  }
+}
+
+void CheckFile(const std::string& bytes) {
   const DesignRead read = ParseDesign(bytes, kName);
-  if (read.design.has_value() == !read.error.isEmpty())
-    Fail("not one of design and message", bytes);
+  if (read.design.has_value() == !read.error.empty()) Fail("not one of design and message", bytes);
   if (!read.design) {
-    if (!read.error.startsWith(QStringLiteral("Cannot open \"fuzz.ostrel\": ")))
+    if (read.error.rfind("Cannot open \"fuzz.ostrel\": ", 0) != 0)
       Fail("a message that does not name the file", bytes, read.error);
     return;
   }
-  if (const QString why = UnsavableReason(*read.design); !why.isEmpty())
+  if (const std::string why = UnsavableReason(*read.design); !why.empty())
     Fail("a design read cannot be saved", bytes, why);
+  CheckNumbersAsWritten(bytes, *read.design);
   CheckWrittenReadsBack(*read.design, bytes);
 }
 
@@ -90,8 +140,8 @@ void CheckDesign(Bytes bytes) {
       p.label += static_cast<char>(bytes.Byte());
     d.calibration.push_back(std::move(p));
   }
-  if (!UnsavableReason(d).isEmpty()) return;
-  CheckWrittenReadsBack(d, QByteArray("<a design from raw bytes>"));
+  if (!UnsavableReason(d).empty()) return;
+  CheckWrittenReadsBack(d, "<a design from raw bytes>");
 }
 
 }  // namespace
@@ -101,6 +151,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckDesign(Bytes(data + 1, size - 1));
     return 0;
   }
-  CheckFile(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+  CheckFile(std::string(reinterpret_cast<const char*>(data), size));
   return 0;
 }

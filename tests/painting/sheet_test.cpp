@@ -3,13 +3,21 @@
 // The design sheet as a reader gets it: the PDF's text through pdftotext, its page through
 // pdfinfo and pdftoppm; a target that cannot be written; and the calculator left as it was.
 
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <limits>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -58,6 +66,11 @@ std::vector<ResultRow> HeadlessRows(const Design& design) {
   (void)h.Form_Load();
   (void)OpenDesign(design, s, v);
   return ResultRows(v);
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
 QStringList Entries(const QString& dir) {
@@ -285,8 +298,9 @@ class SheetTest : public QObject {
     QTemporaryDir dir;
     Design d = StartupDesign();
     d.units.length = 1;
-    QString error;
-    QVERIFY(file::WriteDesignFile(dir.filePath(QStringLiteral("cell.ostrel")), d, &error));
+    std::string error;
+    QVERIFY(file::WriteDesignFile(dir.filePath(QStringLiteral("cell.ostrel")).toStdString(), d,
+                                  &error));
     const QStringList before = Entries(dir.path());
     QProcess ostrel;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -310,6 +324,139 @@ class SheetTest : public QObject {
                qPrintable(err));
       QCOMPARE(Entries(dir.path()), before);
     }
+  }
+
+  // --sheet refuses a target it must not write over, before reading or writing anything: the
+  // design itself (by its name or through a link), a folder, a pipe, a socket, standard output
+  // named as a file when it is a pipe, and an existing file that is not a PDF. Exit 2, a message
+  // naming the target, and every entry as it was.
+  void sheetTargetsRefused_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("itself") << "cell.ostrel"
+                            << "is the design file itself; nothing was written";
+    QTest::newRow("itself through a link") << "link.pdf"
+                                           << "is the design file itself";
+    QTest::newRow("folder") << "folder"
+                            << "it is a folder, not a file; nothing was written";
+    QTest::newRow("pipe") << "pipe.pdf"
+                          << "it is not a regular file (it is a pipe)";
+    QTest::newRow("socket") << "socket.pdf"
+                            << "it is not a regular file (it is a socket)";
+    QTest::newRow("standard output into a pipe") << "/dev/stdout"
+                                                 << "(it is a pipe)";
+    QTest::newRow("not a PDF") << "notes.txt"
+                               << "exists and is not a PDF; nothing was written";
+  }
+
+  void sheetTargetsRefused() {
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    std::string error;
+    QVERIFY(
+        file::WriteDesignFile(dir.filePath("cell.ostrel").toStdString(), StartupDesign(), &error));
+    QVERIFY(QFile::link(dir.filePath("cell.ostrel"), dir.filePath("link.pdf")));
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe.pdf")).constData(), 0600), 0);
+    const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socket_path = QFile::encodeName(dir.filePath("socket.pdf"));
+    QVERIFY(static_cast<std::size_t>(socket_path.size()) < sizeof address.sun_path);
+    std::memcpy(address.sun_path, socket_path.constData(), socket_path.size() + 1);
+    QCOMPARE(bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    QFile notes(dir.filePath("notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("my notes\n") == 9);
+    notes.close();
+    const QByteArray design_before = ReadAll(dir.filePath("cell.ostrel"));
+    const QStringList before = Entries(dir.path());
+    QProcess ostrel;
+    ostrel.setWorkingDirectory(dir.path());
+    ostrel.start(QStringLiteral(OSTREL_PROGRAM),
+                 {QStringLiteral("--sheet"), "cell.ostrel", target});
+    QVERIFY(ostrel.waitForFinished(60000));
+    close(listening);
+    const QString err = QString::fromLocal8Bit(ostrel.readAllStandardError());
+    QCOMPARE(ostrel.exitCode(), 2);
+    QVERIFY2(err.startsWith(QStringLiteral("ostrel: --sheet: \u201c")) && err.contains(message),
+             qPrintable(err));
+    QCOMPARE(ostrel.readAllStandardOutput(), QByteArray());
+    QCOMPARE(Entries(dir.path()), before);
+    QCOMPARE(ReadAll(dir.filePath("cell.ostrel")), design_before);
+    QCOMPARE(ReadAll(dir.filePath("notes.txt")), QByteArray("my notes\n"));
+    struct stat st {};
+    QCOMPARE(stat(QFile::encodeName(dir.filePath("pipe.pdf")).constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
+  }
+
+  // "-" writes the PDF to standard output, for pipelines; an existing PDF is replaced.
+  void sheetToStandardOutputAndOverAPdf() {
+    QTemporaryDir dir;
+    std::string error;
+    QVERIFY(
+        file::WriteDesignFile(dir.filePath("cell.ostrel").toStdString(), StartupDesign(), &error));
+    QProcess ostrel;
+    ostrel.setWorkingDirectory(dir.path());
+    ostrel.start(QStringLiteral(OSTREL_PROGRAM), {QStringLiteral("--sheet"), "cell.ostrel", "-"});
+    QVERIFY(ostrel.waitForFinished(60000));
+    QCOMPARE(ostrel.exitCode(), 0);
+    const QByteArray pdf = ostrel.readAllStandardOutput();
+    QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
+    QCOMPARE(Entries(dir.path()), QStringList{"cell.ostrel"});
+    QFile old(dir.filePath("old.pdf"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("%PDF-1.4 old") == 12);
+    old.close();
+    ostrel.start(QStringLiteral(OSTREL_PROGRAM),
+                 {QStringLiteral("--sheet"), "cell.ostrel", "old.pdf"});
+    QVERIFY(ostrel.waitForFinished(60000));
+    QCOMPARE(ostrel.exitCode(), 0);
+    QVERIFY(ReadAll(dir.filePath("old.pdf")).size() > 1000);
+  }
+
+  // A full disk (a file-size limit, which holds for root too): the sheet is written whole or not
+  // at all, the old PDF is kept and the failure said; on the command line exit 1. The same
+  // writer serves File > Export Sheet as PDF.
+  void sheetOnAFullDiskKeepsTheOldFile() {
+    QTemporaryDir dir;
+    std::string error;
+    QVERIFY(
+        file::WriteDesignFile(dir.filePath("cell.ostrel").toStdString(), StartupDesign(), &error));
+    const QByteArray old_pdf("%PDF-1.4 the good old sheet");
+    QFile old(dir.filePath("cell.pdf"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(old_pdf) == old_pdf.size());
+    old.close();
+
+    QProcess ostrel;
+    ostrel.setWorkingDirectory(dir.path());
+    // dash counts -f in blocks of 512 bytes: 8 KiB, less than any sheet.
+    ostrel.start(QStringLiteral("/bin/sh"),
+                 {"-c", "ulimit -f 16 && exec \"$0\" --sheet cell.ostrel cell.pdf",
+                  QStringLiteral(OSTREL_PROGRAM)});
+    QVERIFY(ostrel.waitForFinished(60000));
+    const QString err = QString::fromLocal8Bit(ostrel.readAllStandardError());
+    QCOMPARE(ostrel.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(ostrel.exitCode(), 1);
+    QVERIFY2(err.contains(QStringLiteral("bytes could be written (is the disk full?)")),
+             qPrintable(err));
+    QCOMPARE(ReadAll(dir.filePath("cell.pdf")), old_pdf);
+    QCOMPARE(Entries(dir.path()), (QStringList{"cell.ostrel", "cell.pdf"}));
+
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit saved = limit;
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = 8192;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    // What File > Export Sheet as PDF… writes, once its file dialog has answered.
+    ui::MainWindow window([](Fault) {});
+    const QString message =
+        painting::WriteSheetPdf(dir.filePath("cell.pdf"), ui::SheetOf(window, "cell.ostrel"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, old_handler);
+    QVERIFY2(message.contains(QStringLiteral("only 8192 of its")), qPrintable(message));
+    QCOMPARE(ReadAll(dir.filePath("cell.pdf")), old_pdf);
+    QCOMPARE(Entries(dir.path()), (QStringList{"cell.ostrel", "cell.pdf"}));
   }
 
   // Whatever the state holds, the figures and the sheet paint without a fault, and a figure

@@ -6,6 +6,7 @@
 // answered by a fake; the real settings are never touched.
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -38,6 +39,7 @@ using ostrel::Fault;
 using ostrel::ui::DocumentPrompts;
 using ostrel::ui::DocumentWindow;
 using Answer = DocumentPrompts::Answer;
+using Changed = DocumentPrompts::ChangedAnswer;
 
 Q_DECLARE_METATYPE(Fault)
 
@@ -48,6 +50,8 @@ struct PromptLog {
   QString save_path;
   QStringList questions;
   QStringList problems;
+  std::deque<Changed> changed_answers;  // for "… has changed on disk", in turn
+  QStringList changed_questions;
 };
 
 class FakePrompts final : public DocumentPrompts {
@@ -58,6 +62,13 @@ class FakePrompts final : public DocumentPrompts {
     if (log_->answers.empty()) return Answer::Cancel;
     const Answer a = log_->answers.front();
     log_->answers.pop_front();
+    return a;
+  }
+  Changed AskOverwriteChanged(QWidget*, const QString& question) override {
+    log_->changed_questions << question;
+    if (log_->changed_answers.empty()) return Changed::Cancel;
+    const Changed a = log_->changed_answers.front();
+    log_->changed_answers.pop_front();
     return a;
   }
   void ShowProblem(QWidget*, const QString& text, const QString& detail) override {
@@ -227,7 +238,7 @@ class DocumentWindowTest final : public QObject {
     QFETCH(Fault, fault);
     QFETCH(QString, selections);
     const QString path = Write("d.ostrel", DesignFile(units, values));
-    const auto read = ostrel::file::ReadDesignFile(path);
+    const auto read = ostrel::file::ReadDesignFile(path.toStdString());
     QVERIFY(read.design);
     const Headless expected(*read.design);
     QCOMPARE(expected.fault, fault);
@@ -327,7 +338,7 @@ class DocumentWindowTest final : public QObject {
     QCOMPARE(window().windowTitle(),
              replaced ? QStringLiteral("Ostrel") : QStringLiteral("a.ostrel[*] \u2014 Ostrel"));
     if (attached) {
-      const auto read = ostrel::file::ReadDesignFile(path);
+      const auto read = ostrel::file::ReadDesignFile(path.toStdString());
       QVERIFY(read.design);
       QCOMPARE(read.design->inputs[0], answer == int(Answer::Save) ? 15.0f : 14.0f);
     }
@@ -386,6 +397,75 @@ class DocumentWindowTest final : public QObject {
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"keep.ostrel"});
     QVERIFY(window().isWindowModified());
     QCOMPARE(window().CurrentDocument().FileName(), std::string("keep.ostrel"));
+  }
+
+  // Save over a file that changed on disk since this window opened or saved it (another window,
+  // another program) asks first: Overwrite, Save As… or Cancel; an unchanged file is not asked
+  // about.
+  void save_fileChangedOnDisk_asks_data() {
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<float>("kept");  // OEL in a.ostrel afterwards
+    QTest::newRow("unchanged") << false << int(Changed::Cancel) << true << 15.0f;
+    QTest::newRow("overwrite") << true << int(Changed::Overwrite) << true << 15.0f;
+    QTest::newRow("saveAs") << true << int(Changed::SaveAs) << true << 20.0f;
+    QTest::newRow("cancel") << true << int(Changed::Cancel) << false << 20.0f;
+  }
+
+  void save_fileChangedOnDisk_asks() {
+    QFETCH(bool, changed);
+    QFETCH(int, answer);
+    QFETCH(bool, saved);
+    QFETCH(float, kept);
+    const std::string a = Path("a.ostrel").toStdString();
+    QVERIFY(window().SaveTo(Path("a.ostrel")));
+    if (changed) {
+      // A second window opens the file and saves OEL 20.
+      PromptLog other_log;
+      DocumentWindow other(std::make_unique<FakePrompts>(&other_log), [](Fault) {});
+      QVERIFY(other.OpenFile(Path("a.ostrel")));
+      other.Calculator().findChild<QLineEdit*>(QStringLiteral("txtOEL"))->setText("20");
+      other.Calculator().findChild<QAbstractButton*>(QStringLiteral("cmdCalc"))->click();
+      QVERIFY(other.Save());
+    }
+    Calc("txtOEL", "15", "cmdCalc");
+    ui_->log.changed_answers = {Changed(answer)};
+    ui_->log.save_path = Path("b.ostrel");
+    QCOMPARE(window().Save(), saved);
+    QCOMPARE(ui_->log.changed_questions,
+             changed ? QStringList{QStringLiteral("a.ostrel has changed on disk since it was "
+                                                  "opened or saved here. Overwrite it with this "
+                                                  "design?")}
+                     : QStringList{});
+    QCOMPARE(ostrel::file::ReadDesignFile(a).design->inputs[0], kept);
+    const bool saved_as = answer == int(Changed::SaveAs);
+    QCOMPARE(QFile::exists(Path("b.ostrel")), saved_as);
+    QCOMPARE(window().CurrentDocument().FileName(),
+             std::string(saved_as ? "b.ostrel" : "a.ostrel"));
+    QCOMPARE(window().isWindowModified(), !saved);
+    // Once saved, the file is this window's again: the next Save asks nothing.
+    if (saved) {
+      Calc("txtOEL", "16", "cmdCalc");
+      QVERIFY(window().Save());
+      QCOMPARE(ui_->log.changed_questions.size(), changed ? 1 : 0);
+    }
+  }
+
+  // A pipe that took the design file's place is not replaced by Save: the save is refused and
+  // the pipe stays.
+  void save_pipeInTheFilesPlace_refused() {
+    QVERIFY(window().SaveTo(Path("a.ostrel")));
+    QVERIFY(QFile::remove(Path("a.ostrel")));
+    QCOMPARE(mkfifo(QFile::encodeName(Path("a.ostrel")).constData(), 0600), 0);
+    Calc("txtOEL", "15", "cmdCalc");
+    QVERIFY(!window().Save());
+    QCOMPARE(ui_->log.problems.size(), 1);
+    QVERIFY2(ui_->log.problems[0].contains(QStringLiteral("not a regular file (it is a pipe)")),
+             qPrintable(ui_->log.problems[0]));
+    struct stat st {};
+    QCOMPARE(stat(QFile::encodeName(Path("a.ostrel")).constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
   }
 
   void commandLine_data() {
