@@ -5,26 +5,32 @@
 // the user's actions and the menus' outputs. Larger answers are JSON texts, which the script
 // parses; every number in them was computed here.
 #include <emscripten/bind.h>
+#include <emscripten/val.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/text_escape.h"
+#include "file/design_file.h"
 #include "present/box_labels.h"
 #include "present/results_table.h"
 #include "ui/controls.h"
 #include "web/calibration_panel.h"
 #include "web/figure_svg.h"
+#include "web/page_document.h"
 #include "web/sheet_html.h"
 #include "web/web_calculator.h"
 
 namespace ostrel::web {
 namespace {
 
-// The page's one calculator, made when the page starts, and its calibration.
+// The page's one calculator, made when the page starts, its calibration and its document.
 std::unique_ptr<WebCalculator> calculator;
 std::unique_ptr<CalibrationPanel> calibration;
+std::unique_ptr<PageDocument> document;
+// The last saved file's bytes, until the script has copied them into the download.
+std::string saved_bytes;
 
 const char* KindName(ui::Kind kind) {
   switch (kind) {
@@ -109,11 +115,53 @@ std::string Layout() {
 
 std::string Start(const std::string& separator) {
   calculator = std::make_unique<WebCalculator>(separator);
+  calibration = std::make_unique<CalibrationPanel>();
+  document = std::make_unique<PageDocument>(*calculator, calibration->Presenter());
   return ReportJson(calculator->Load());
 }
 
 std::string New() {
-  return ReportJson(calculator->Load());
+  return ReportJson(document->New());
+}
+
+// File > Open…: the chosen file's name, its first bytes (an ArrayBuffer or typed array) and its
+// whole size.
+std::string Open(const std::string& name, const std::string& bytes, double size) {
+  return ReportJson(document->Open(name, bytes, static_cast<std::int64_t>(size)));
+}
+
+std::string Unreadable(const std::string& name, const std::string& problem) {
+  return ReportJson(PageDocument::Unreadable(name, problem));
+}
+
+double MaxFileBytes() {
+  return static_cast<double>(file::kMaxFileBytes);
+}
+
+// File > Save: the download's name and the report when the design cannot be saved; the bytes
+// follow from savedBytes().
+std::string Save() {
+  SavedFile saved = document->Save();
+  saved_bytes = std::move(saved.bytes);
+  std::string out = ReportJson(saved.refusal);
+  out.back() = ',';
+  AppendField(out, "name", saved.name);
+  CloseObject(out);
+  return out;
+}
+
+// A view of the bytes, which the script copies at once (memory may move afterwards).
+emscripten::val SavedBytes() {
+  return emscripten::val(emscripten::typed_memory_view(
+      saved_bytes.size(), reinterpret_cast<const unsigned char*>(saved_bytes.data())));
+}
+
+std::string Title() {
+  return document->Title();
+}
+
+std::string FileName() {
+  return document->FileName();
 }
 
 std::string Click(const std::string& name, int index) {
@@ -178,7 +226,6 @@ std::string Sheet(const std::string& title, const std::string& stamp) {
 // View > Pressure Calibration: the presenter follows the calculator after every action; each
 // edit answers whether it was taken, and the screen says what to show.
 std::string CalibrationScreenJson() {
-  if (!calibration) calibration = std::make_unique<CalibrationPanel>();
   calibration->Presenter().Follow(calculator->State(), *calculator);
   return calibration->ScreenJson();
 }
@@ -216,6 +263,13 @@ EMSCRIPTEN_BINDINGS(ostrel) {
   emscripten::function("layout", &Layout);
   emscripten::function("start", &Start);
   emscripten::function("newDesign", &New);
+  emscripten::function("openDesign", &Open);
+  emscripten::function("unreadable", &Unreadable);
+  emscripten::function("maxFileBytes", &MaxFileBytes);
+  emscripten::function("saveDesign", &Save);
+  emscripten::function("savedBytes", &SavedBytes);
+  emscripten::function("title", &Title);
+  emscripten::function("fileName", &FileName);
   emscripten::function("click", &Click);
   emscripten::function("choose", &Choose);
   emscripten::function("setText", &SetText);

@@ -71,9 +71,8 @@ def session(rng, separator, steps):
 
 
 # One action in the page, as a user does it: typing replaces a box's text (an input event, as
-# typed text gives), a click goes to the element; then the state as the page shows it, and after
-# a report's OK the element that has the focus and its selection.
-STEP = r"""
+# typed text gives), a click goes to the element.
+ACT = r"""
 const [action, a, b] = arguments;
 const page = document;
 if (action === "type") {
@@ -101,6 +100,11 @@ if (action === "click") {
 } else {
   page.querySelector("[data-command=new]").click();
 }
+"""
+
+# The state as the page shows it after an action (arguments[0] is the action's name); a fault
+# report is closed with OK, after which the focused box and its selection are part of it.
+STATE_BODY = r"""
 const dialog = page.getElementById("report");
 const state = {
   texts: ostrelPage.texts(),
@@ -124,6 +128,8 @@ if (dialog.open) {
 }
 return state;
 """
+STEP = ACT + STATE_BODY
+STATE = "const action = arguments[0];\nconst page = document;\n" + STATE_BODY
 
 
 def replay(replayer, separator, actions):

@@ -11,6 +11,9 @@
 //   type BOX TEXT | click NAME INDEX | choose GROUP INDEX | new
 //   | caladd FORCE PRESSURE LABEL | caltarget TEXT   (the pressure calibration's entries)
 //   | copy   (Edit > Copy Results: the state then holds the copied text)
+//   | open PATH   (File > Open: the desktop's reader, then the calibration and the open sequence)
+//   | save   (File > Save: the state then holds the file's name and text, or the refusal)
+// File > New also clears the calibration, as the desktop's does.
 // Each state is one line of JSON; it also holds what the calibration shows at the calculator's
 // state after the action.
 #include <cstdio>
@@ -22,6 +25,9 @@
 #include "calibration/presenter/calibration_view.h"
 #include "cli/text_escape.h"
 #include "core/calc_state.h"
+#include "design/design.h"
+#include "design/open_design.h"
+#include "file/design_file.h"
 #include "present/fault_detail.h"
 #include "present/handlers.h"
 #include "present/results_table.h"
@@ -111,13 +117,20 @@ int main(int argc, char** argv) {
   CalibrationTexts calibration_view;
   CalibrationPresenter calibration(calibration_view, [] {});
   std::string line;
-  std::string copied;  // what the action copied, if it was a copy
+  std::string copied;                       // what the action copied, if it was a copy
+  std::string file_name = "design.ostrel";  // the file last opened or saved
+  std::string refusal;                      // a file the reader or the writer refused
+  std::string refusal_detail;
+  std::string saved;  // what a save wrote
   bool first = true;
   while (first || std::getline(std::cin, line)) {
     if (!first) {
       const std::vector<std::string> f = Fields(line);
       fault = Fault::None;
       copied.clear();
+      refusal.clear();
+      refusal_detail.clear();
+      saved.clear();
       if (f[0] == "type" && f.size() == 3) {
         view.SetBoxText(static_cast<Box>(std::stoi(f[1])), f[2]);
         continue;  // typing runs no handler and reports nothing
@@ -134,7 +147,29 @@ int main(int argc, char** argv) {
       } else if (f[0] == "copy") {
         copied = CopiedText(view);
       } else if (f[0] == "new") {
+        calibration.SetPoints({});
+        file_name = "design.ostrel";
         fault = handlers.Form_Load();
+      } else if (f[0] == "open" && f.size() == 2) {
+        const file::DesignRead read = file::ReadDesignFile(f[1]);
+        fault = Fault::None;
+        if (!read.design) {
+          refusal = read.error;
+        } else {
+          calibration.SetPoints(read.design->calibration);
+          fault = OpenDesign(*read.design, state, view);
+          file_name = f[1].substr(f[1].find_last_of('/') + 1);
+        }
+      } else if (f[0] == "save") {
+        fault = Fault::None;
+        Design design = CurrentDesign(state, view);
+        design.calibration = calibration.Points();
+        if (const std::string reason = file::UnsavableReason(design); !reason.empty()) {
+          refusal = file_name + " was not saved.";
+          refusal_detail = reason;
+        } else {
+          saved = file::DesignJson(design);
+        }
       } else {
         std::fprintf(stderr, "session_replay: not an action: %s\n", line.c_str());
         return 2;
@@ -153,15 +188,24 @@ int main(int argc, char** argv) {
     const FaultDetail detail = fault == Fault::None
                                    ? FaultDetail{}
                                    : DescribeFault(fault, handlers.LastFaultLocation(), separator);
-    cli::AppendJsonString(out, fault == Fault::None ? "" : FaultText(fault));
+    cli::AppendJsonString(out, !refusal.empty()       ? refusal
+                               : fault == Fault::None ? ""
+                                                      : FaultText(fault));
     out += ",\"informative\":";
-    cli::AppendJsonString(out, detail.informative);
+    cli::AppendJsonString(out, !refusal.empty() ? refusal_detail : detail.informative);
     out += ",\"focus\":" + std::to_string(detail.has_focus ? static_cast<int>(detail.focus) : -1);
     calibration.Follow(state, view);
     AppendCalibration(out, calibration.Screen());
     if (!copied.empty()) {
       out += ",\"copied\":";
       cli::AppendJsonString(out, copied);
+    }
+    if (!saved.empty()) {
+      out += ",\"saved\":{\"name\":";
+      cli::AppendJsonString(out, file_name);
+      out += ",\"text\":";
+      cli::AppendJsonString(out, saved);
+      out += '}';
     }
     std::cout << out << "}\n";
   }
