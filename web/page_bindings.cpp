@@ -220,7 +220,8 @@ std::string Drawing() {
 }
 
 std::string Sheet(const std::string& title, const std::string& stamp) {
-  return SheetHtml(calculator->State(), *calculator, title, stamp);
+  return SheetHtml(calculator->State(), *calculator, calibration->Presenter().Points(), title,
+                   stamp);
 }
 
 // View > Pressure Calibration: the presenter follows the calculator after every action; each
