@@ -43,10 +43,11 @@ int RunPrint(const Request& request) {
   const Fault fault = calculator.Open(design);
   const int written = WriteAll(PrintReport(calculator, fault, request.format, request.values));
   if (fault != Fault::None) {
-    // Named as the window's report names it; the texts above are those the window then shows.
-    Print(
-        stderr,
-        QStringLiteral("ostrel: %1: %2\n").arg(request.path, QString::fromUtf8(FaultText(fault))));
+    // Named as the window's report names it, with where; the quantities not computed are empty
+    // above.
+    Print(stderr,
+          QStringLiteral("ostrel: %1: %2\n")
+              .arg(request.path, QString::fromStdString(WhyNotComputed(calculator.Numbers()))));
     return kExitFailure;
   }
   return written;
@@ -65,7 +66,8 @@ int RunBatchRequest(const Request& request) {
   if (file == nullptr) {
     Print(stderr, QStringLiteral("ostrel: cannot open %1: %2\n")
                       .arg(request.path, QString::fromLocal8Bit(std::strerror(errno))));
-    return kExitUsage;
+    // A file that failed, as for --print: no usage error.
+    return kExitFailure;
   }
   options.input_name = request.path.toStdString();
   FileSource source(file);

@@ -2,35 +2,42 @@
 // Copyright (C) 2026 The Ostrel developers
 #include "painting/design_sheet.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
-#include "design/open_design.h"
 #include "file/design_file.h"
 #include "painting/calibration_sheet.h"
-#include "painting/sheet.h"
 #include "painting/sheet_pdf.h"
-#include "present/handlers.h"
-#include "present/text_view.h"
 
 namespace ostrel::painting {
 
+DesignSheet::DesignSheet(const DesignNumbers& numbers, const QString& title,
+                         const std::vector<CalibrationPoint>& calibration, const QDateTime& when)
+    : numbers_(numbers) {
+  content_.title = title;
+  content_.when = when;
+  content_.state = &numbers_.state;
+  content_.view = &numbers_.view;
+  AddCalibrationToSheet(content_, calibration);
+}
+
+std::unique_ptr<DesignSheet> SheetOfDesign(const Design& design, const QString& title,
+                                           const QDateTime& when) {
+  const DesignCalculator calculator(QLocale().decimalPoint().toStdString());
+  return std::make_unique<DesignSheet>(calculator.Compute(design), title, design.calibration, when);
+}
+
 QString WriteDesignSheet(const Design& design, const QString& title, const QString& out,
                          const QDateTime& when) {
-  CalcState state;
-  TextView view(QLocale().decimalPoint().toStdString());
-  Handlers handlers{state, view};
-  view.Attach(&handlers);
-  // A fault here is what the window would have reported; the sheet shows the boxes as it left
-  // them, as the window would.
-  (void)handlers.Form_Load();
-  (void)OpenDesign(design, state, view);
-  SheetContent content;
-  content.title = title;
-  content.when = when;
-  content.state = &state;
-  content.view = &view;
-  AddCalibrationToSheet(content, design.calibration);
-  return WriteSheetPdf(out, content);
+  const std::unique_ptr<DesignSheet> sheet = SheetOfDesign(design, title, when);
+  // A sheet goes to the workshop: one with a number missing or left from elsewhere is worse
+  // than none.
+  if (!sheet->Numbers().Whole()) {
+    return QStringLiteral("no sheet was written to %1: the design %2 cannot be computed: %3")
+        .arg(QFileInfo(out).fileName(), title,
+             QString::fromStdString(WhyNotComputed(sheet->Numbers())));
+  }
+  return WriteSheetPdf(out, sheet->Content());
 }
 
 QString WriteSheetOfDesignFile(const QString& design_path, const QString& out) {

@@ -161,7 +161,8 @@ void CalibrationWindow::Build() {
 }
 
 void CalibrationWindow::Follow() {
-  presenter_.Follow(calculator_.State(), calculator_);
+  // The design's numbers, never the boxes' texts.
+  presenter_.Follow(calculator_.Numbers().state, calculator_.Numbers().view);
 }
 
 void CalibrationWindow::SetPoints(std::vector<CalibrationPoint> points) {

@@ -16,7 +16,7 @@ class DocumentPrompts {
 
   virtual ~DocumentPrompts() = default;
 
-  // "Save changes to <name>?" with Save, Discard and Cancel.
+  // "Save changes to <name>?" with Save, Don't Save and Cancel.
   virtual Answer AskSaveChanges(QWidget* parent, const QString& question) = 0;
   // A file that cannot be opened or saved: one message box titled "Ostrel", the detail (if not
   // empty) below the text.
