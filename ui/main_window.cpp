@@ -257,8 +257,13 @@ void MainWindow::Build() {
       case Kind::TextBox: {
         auto* box = static_cast<QLineEdit*>(widget);
         boxes_[static_cast<int>(c.box)] = box;
-        // Typing only: the refresh's own writes are no edits.
-        if (IsInputBox(c.box)) connect(box, &QLineEdit::textEdited, this, &MainWindow::InputEdited);
+        // Typing only, the refresh's own writes are no edits: an input may now be pending, a
+        // result box differ from the design's numbers.
+        if (IsInputBox(c.box)) {
+          connect(box, &QLineEdit::textEdited, this, &MainWindow::InputEdited);
+        } else {
+          connect(box, &QLineEdit::textEdited, this, &MainWindow::DescribeBoxes);
+        }
         break;
       }
       case Kind::Button:
