@@ -130,8 +130,10 @@ void ShowFaultMessage(QWidget* parent, Fault fault) {
 
 template <typename Handler, typename... Args>
 Fault MainWindow::Run(Handler handler, Args... args) {
+  ++depth_;
   const Fault fault = (handlers_.*handler)(args...);
   Finish(fault);
+  --depth_;
   return fault;
 }
 
@@ -140,22 +142,29 @@ void MainWindow::RunOnce(Action action, bool whole) {
   Fault first = Fault::None;
   Fault* const outer = captured_;
   captured_ = &first;
+  ++depth_;
   const Fault fault = action();
   captured_ = outer;
   Finish(first != Fault::None ? first : fault, whole);
+  --depth_;
 }
 
 void MainWindow::Finish(Fault fault, bool whole) {
-  if (const std::string separator = DecimalSeparator(); separator != numbers_separator_) {
-    numbers_separator_ = separator;
-    design_calculator_ = DesignCalculator(separator);
+  // A run inside another (a selection's handler within a sequence) leaves the numbers and the
+  // marks to the outer run's end, where the sequence is complete.
+  const bool outermost = depth_ <= 1;
+  if (outermost) {
+    if (const std::string separator = DecimalSeparator(); separator != numbers_separator_) {
+      numbers_separator_ = separator;
+      design_calculator_ = DesignCalculator(separator);
+    }
+    design_calculator_.Compute(ostrel::CurrentDesign(state_, *this), numbers_);
+    // After a whole sequence, a design that cannot be computed shows its numbers instead of
+    // whatever earlier texts the sequence did not reach.
+    if (whole && !numbers_.Whole()) ShowNumbers();
   }
-  design_calculator_.Compute(ostrel::CurrentDesign(state_, *this), numbers_);
-  // After a whole sequence, a design that cannot be computed shows its numbers instead of
-  // whatever earlier texts the sequence did not reach.
-  if (whole && !numbers_.Whole()) ShowNumbers();
   // The selection may have changed even where the refresh faulted.
-  DescribeBoxes();
+  DescribeBoxes(outermost);
   if (captured_ != nullptr) {
     if (*captured_ == Fault::None) *captured_ = fault;
   } else if (fault != Fault::None) {
@@ -262,7 +271,7 @@ void MainWindow::Build() {
         if (IsInputBox(c.box)) {
           connect(box, &QLineEdit::textEdited, this, &MainWindow::InputEdited);
         } else {
-          connect(box, &QLineEdit::textEdited, this, &MainWindow::DescribeBoxes);
+          connect(box, &QLineEdit::textEdited, this, [this] { DescribeBoxes(true); });
         }
         break;
       }
@@ -312,7 +321,7 @@ void MainWindow::Build() {
   }
 }
 
-void MainWindow::DescribeBoxes() {
+void MainWindow::DescribeBoxes(bool marks) {
   const UnitChoice units = SelectedUnits(*this);
   const std::string why = WhyNotComputed(numbers_);
   for (const BoxLabel& label : kBoxLabels) {
@@ -320,7 +329,7 @@ void MainWindow::DescribeBoxes() {
     QLineEdit* box = boxes_[i];
     std::string description = BoxDescription(label.box, units);
     bool mark = false;
-    if (!IsInputBox(label.box)) {
+    if (marks && !IsInputBox(label.box)) {
       const std::string text = box->text().toStdString();
       mark = text != numbers_.texts[i];
       if (!numbers_.Computed(label.box)) {
@@ -332,7 +341,7 @@ void MainWindow::DescribeBoxes() {
     const QString text = QString::fromStdString(description);
     box->setToolTip(text);
     box->setAccessibleDescription(text);
-    if (mark == marked_[i]) continue;
+    if (!marks || mark == marked_[i]) continue;
     marked_[i] = mark;
     // The text in the palette's secondary colour: nothing else about the box changes.
     QPalette palette = box->palette();

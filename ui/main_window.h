@@ -79,8 +79,10 @@ class MainWindow final : public QWidget, public View {
 
  private:
   void Build();
-  // Each box's tooltip and accessible description: its quantity in the selected unit.
-  void DescribeBoxes();
+  // Each box's tooltip and accessible description: its quantity in the selected unit; with
+  // marks, also whether a result box differs from the design's numbers or was not computed,
+  // and its text colour to match.
+  void DescribeBoxes(bool marks);
   // The default report: the fault with where the handlers found it, then the box to change.
   void ReportFault(Fault fault);
   template <typename Handler, typename... Args>
@@ -104,6 +106,8 @@ class MainWindow final : public QWidget, public View {
   FaultReport report_;
   // While set, a handler's fault is kept here (the first one only) instead of being reported.
   Fault* captured_ = nullptr;
+  // Handler runs under way: 1 in a click's, 2 in a selection's handler within a sequence.
+  int depth_ = 0;
   std::array<QLineEdit*, kBoxCount> boxes_{};
   // What the last refresh wrote into each box: a differing input text is pending.
   std::array<std::string, kBoxCount> written_{};
