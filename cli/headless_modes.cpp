@@ -104,7 +104,7 @@ ModeOptions::ModeOptions(QCommandLineParser& parser)
       exact_(QStringLiteral("exact"),
              QStringLiteral("Write the stored values in internal units (mm, mm³, degrees, MPa, "
                             "kN, GPa), each as the shortest decimal that reads back as the same "
-                            "float, instead of the texts.")) {
+                            "float, instead of the texts (in JSON, as numbers).")) {
   for (const QCommandLineOption* option : {&print_, &batch_, &format_, &units_, &exact_}) {
     parser.addOption(*option);
   }

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "design/document.h"
 #include "design/open_design.h"
 #include "present/handlers.h"
 
@@ -133,49 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
              kAllResults,
              {{B::txtRamDiameter, ""}, {B::txtOilPressure, "1000"}}}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
-
-// The numbers of one design do not depend on the designs computed before it.
-TEST(DesignCalculator, EachDesignFromTheStartUpState) {
-  const DesignCalculator calculator(",");
-  Design faulting = StartupDesign();
-  faulting.inputs[1] = 0;
-  Design inches = StartupDesign();
-  inches.units = {1, 0, 1};
-  const DesignNumbers fresh = calculator.Compute(inches);
-  DesignNumbers reused = calculator.Compute(faulting);
-  calculator.Compute(inches, reused);
-  EXPECT_EQ(reused.texts, fresh.texts);
-  EXPECT_EQ(reused.computed, fresh.computed);
-  EXPECT_EQ(std::memcmp(&reused.state, &fresh.state, sizeof(CalcState)), 0);
-  EXPECT_EQ(fresh.Text(B::txtOEL), "0,55118");
-}
-
-// Before New, Open or closing: which designs are asked about.
-TEST(DocumentTest, AsksBeforeClosingWhatWouldBeLost) {
-  Design changed = StartupDesign();
-  changed.inputs[2] = 7;
-  const struct {
-    const char* name;
-    bool attached;
-    const Design* current;
-    bool pending;
-    bool asks;
-  } cases[] = {
-      {"untitled start-up design", false, nullptr, false, false},
-      {"untitled changed", false, &changed, false, true},
-      {"untitled with a pending value", false, nullptr, true, true},
-      {"saved unchanged", true, nullptr, false, false},
-      {"saved changed", true, &changed, false, true},
-      {"saved with a pending value", true, nullptr, true, true},
-  };
-  for (const auto& c : cases) {
-    Document doc;
-    if (c.attached) doc.Attach("a.ostrel", StartupDesign());
-    EXPECT_EQ(doc.AsksBeforeClosing(c.current ? *c.current : StartupDesign(), c.pending), c.asks)
-        << c.name;
-  }
-  EXPECT_EQ(Document().SaveQuestion(), "Save changes to Untitled?");
-}
 
 }  // namespace
 }  // namespace ostrel

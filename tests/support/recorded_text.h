@@ -30,21 +30,14 @@ class RecordedText final : public QPaintDevice {
         return width_ * 254 / (10 * dpi_);
       case PdmHeightMM:
         return height_ * 254 / (10 * dpi_);
-      case PdmDpiX:
-      case PdmDpiY:
-      case PdmPhysicalDpiX:
-      case PdmPhysicalDpiY:
-        return dpi_;
       case PdmDepth:
         return 32;
-      case PdmNumColors:
-        return 1 << 24;
       case PdmDevicePixelRatio:
         return 1;
       case PdmDevicePixelRatioScaled:
         return static_cast<int>(devicePixelRatioFScale());
-      default:
-        return 0;
+      default:  // the resolutions; the number of colours is not asked for
+        return dpi_;
     }
   }
 
