@@ -176,7 +176,15 @@ void CalibrationWindow::CellEdited(int row, int column) {
   presenter_.EditCell(row, kColumns[column], item->text().toStdString());
 }
 
-void CalibrationWindow::Show(const CalibrationScreen& screen) {
+void CalibrationWindow::Show(const CalibrationScreen& shown) {
+  // A design whose force was not computed has no force to calibrate at: never the force of
+  // another design left in the state.
+  CalibrationScreen screen = shown;
+  if (!calculator_.Numbers().Computed(Box::txtForce)) {
+    screen.current_force = "\u2014 (not computed)";
+    screen.current_pressure = "\u2014";
+    screen.plot.current.reset();
+  }
   filling_ = true;
   table_->horizontalHeaderItem(0)->setText(Text(screen.force_header));
   new_force_unit_->setText(Text(screen.force_unit));
