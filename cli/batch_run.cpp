@@ -55,12 +55,10 @@ class BatchOutput {
     for (int i = 0; i < kBoxCount; ++i) {
       if (format_ == Format::Json) {
         if (i > 0) buffer_ += ',';
-        value_.clear();
-        AppendValue(value_, calculator, static_cast<Box>(i), values_);
-        AppendJsonString(buffer_, value_);
+        AppendJsonValue(buffer_, calculator, static_cast<Box>(i), values_);
       } else {
         buffer_ += ',';
-        AppendValue(buffer_, calculator, static_cast<Box>(i), values_);
+        (void)AppendValue(buffer_, calculator, static_cast<Box>(i), values_);
       }
     }
     if (format_ == Format::Json) buffer_ += ']';
@@ -123,7 +121,6 @@ class BatchOutput {
   Values values_;
   std::FILE* out_;
   std::string buffer_;
-  std::string value_;
   long long rows_ = 0;
 };
 
@@ -231,7 +228,8 @@ int RunBatch(const BatchOptions& options, ByteSource& input, std::FILE* out, std
         const Fault calculation = calculator.Open(design);
         const std::string_view kind = FaultText(calculation);
         if (!kind.empty()) {
-          Report(err, options.input_name, record.line, kind);
+          // Where it faulted too; the fault column keeps the fault's name.
+          Report(err, options.input_name, record.line, WhyNotComputed(calculator.Numbers()));
           failed = true;
         }
         output.Computed(record.line, calculator, kind);

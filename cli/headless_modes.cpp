@@ -50,9 +50,11 @@ int RunPrint(const Request& request) {
   const Fault fault = calculator.Open(design);
   const int written = WriteAll(PrintReport(calculator, fault, request.format, request.values));
   if (fault != Fault::None) {
-    // Named as the window's report names it; the texts above are those the window then shows.
+    // Named as the window's report names it, with where; the quantities not computed are empty
+    // above.
     Print(stderr, QStringLiteral("ostrel: %1: %2\n")
-                      .arg(ShownPath(request.path), QString::fromUtf8(FaultText(fault))));
+                      .arg(ShownPath(request.path),
+                           QString::fromStdString(WhyNotComputed(calculator.Numbers()))));
     return kExitFailure;
   }
   return written;
@@ -71,7 +73,8 @@ int RunBatchRequest(const Request& request) {
   if (file == nullptr) {
     Print(stderr, QStringLiteral("ostrel: cannot open %1: %2\n")
                       .arg(ShownPath(request.path), QString::fromLocal8Bit(std::strerror(errno))));
-    return kExitUsage;
+    // A file that failed, as for --print: no usage error.
+    return kExitFailure;
   }
   options.input_name = ArgumentBytes(request.path);
   FileSource source(file);
@@ -108,7 +111,7 @@ ModeOptions::ModeOptions(QCommandLineParser& parser)
       exact_(QStringLiteral("exact"),
              QStringLiteral("Write the stored values in internal units (mm, mm³, degrees, MPa, "
                             "kN, GPa), each as the shortest decimal that reads back as the same "
-                            "float, instead of the texts.")) {
+                            "float, instead of the texts (in JSON, as numbers).")) {
   for (const QCommandLineOption* option : {&print_, &batch_, &format_, &units_, &exact_}) {
     parser.addOption(*option);
   }

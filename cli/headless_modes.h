@@ -54,8 +54,8 @@ class ModeOptions {
   QCommandLineOption exact_;
 };
 
-// Runs the request and returns the exit status: 0 success, 1 a design or row failed (or the
-// file or the output), 2 an input that cannot be opened.
+// Runs the request and returns the exit status: 0 success, 1 a design or row failed, or the
+// input file (missing or unreadable) or the output.
 int Run(const Request& request);
 
 }  // namespace ostrel::cli

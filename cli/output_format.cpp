@@ -3,6 +3,7 @@
 #include "cli/output_format.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <vector>
 
@@ -46,11 +47,28 @@ std::array<Column, kBoxCount> Columns(const DesignUnits& units, Values values) {
   return columns;
 }
 
-void AppendValue(std::string& out, const HeadlessCalculator& calculator, Box box, Values values) {
+bool AppendValue(std::string& out, const HeadlessCalculator& calculator, Box box, Values values) {
+  const DesignNumbers& numbers = calculator.Numbers();
+  if (!numbers.Computed(box)) return false;
   if (values == Values::Exact) {
     out.append(ExactText(calculator.State().*kBoxFields[static_cast<int>(box)].field));
   } else {
-    out.append(calculator.View().Text(box));
+    out.append(numbers.Text(box));
+  }
+  return true;
+}
+
+void AppendJsonValue(std::string& out, const HeadlessCalculator& calculator, Box box,
+                     Values values) {
+  std::string value;
+  if (!AppendValue(value, calculator, box, values)) {
+    out += "null";
+  } else if (values == Values::Exact) {
+    // The shortest decimal is a JSON number; a stored infinity or NaN has none.
+    const float stored = calculator.State().*kBoxFields[static_cast<int>(box)].field;
+    out += std::isfinite(stored) ? value : std::string("null");
+  } else {
+    AppendJsonString(out, value);
   }
 }
 
@@ -58,9 +76,10 @@ std::string PrintReport(const HeadlessCalculator& calculator, Fault fault, Forma
                         Values values) {
   // The units the boxes are shown in are the view's selections, as in the window's descriptions.
   std::vector<ResultRow> rows = ResultRows(calculator.View());
+  std::array<bool, kBoxCount> computed{};
   for (ResultRow& row : rows) {
     row.text.clear();
-    AppendValue(row.text, calculator, row.box, values);
+    computed[static_cast<int>(row.box)] = AppendValue(row.text, calculator, row.box, values);
     if (values == Values::Exact) row.unit = UnitText(LabelOf(row.box).kind, kInternalUnits);
   }
 
@@ -71,9 +90,12 @@ std::string PrintReport(const HeadlessCalculator& calculator, Fault fault, Forma
       for (const ResultRow& row : rows) width = std::max(width, Utf8Length(row.quantity));
       for (const ResultRow& row : rows) {
         out += row.quantity;
-        out.append(width - Utf8Length(row.quantity) + 2, ' ');
-        out += row.text;
-        if (!row.unit.empty()) out += ' ' + row.unit;
+        // A quantity not computed: nothing after its name.
+        if (computed[static_cast<int>(row.box)]) {
+          out.append(width - Utf8Length(row.quantity) + 2, ' ');
+          out += row.text;
+          if (!row.unit.empty()) out += ' ' + row.unit;
+        }
         out += '\n';
       }
       break;
@@ -101,7 +123,7 @@ std::string PrintReport(const HeadlessCalculator& calculator, Fault fault, Forma
         out += "    {\"quantity\": ";
         AppendJsonString(out, rows[i].quantity);
         out += ", \"value\": ";
-        AppendJsonString(out, rows[i].text);
+        AppendJsonValue(out, calculator, rows[i].box, values);
         out += ", \"unit\": ";
         AppendJsonString(out, rows[i].unit);
         out += i + 1 < rows.size() ? "},\n" : "}\n";

@@ -36,8 +36,14 @@ struct Column {
 // The 27 columns in the window's order, for the given selection or in internal units.
 std::array<Column, kBoxCount> Columns(const DesignUnits& units, Values values);
 
-// The value of a box after a design was opened: its text, or its stored float.
-void AppendValue(std::string& out, const HeadlessCalculator& calculator, Box box, Values values);
+// The value of a box after a design was opened: its text, or its stored float. Nothing for a
+// quantity the design did not compute; returns whether it was computed.
+bool AppendValue(std::string& out, const HeadlessCalculator& calculator, Box box, Values values);
+
+// The same value in JSON: the text as a string, the stored float (--exact) as a number, null
+// where it was not computed.
+void AppendJsonValue(std::string& out, const HeadlessCalculator& calculator, Box box,
+                     Values values);
 
 // --print: every quantity with its value and unit, in the given format. JSON also carries the
 // fault (null without one); text and CSV leave it to the caller's message and exit status.

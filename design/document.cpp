@@ -25,13 +25,18 @@ bool Document::IsModified(const Design& current) const {
   return HasFile() && !SameDesign(current, saved_);
 }
 
+bool Document::AsksBeforeClosing(const Design& current, bool pending) const {
+  if (pending) return true;
+  return HasFile() ? IsModified(current) : !SameDesign(current, StartupDesign());
+}
+
 std::string Document::WindowTitle() const {
   if (!HasFile()) return "Ostrel";
   return FileName() + "[*] \u2014 Ostrel";
 }
 
 std::string Document::SaveQuestion() const {
-  return "Save changes to " + FileName() + "?";
+  return "Save changes to " + (HasFile() ? FileName() : std::string("Untitled")) + "?";
 }
 
 }  // namespace ostrel

@@ -34,9 +34,14 @@ class Document final {
   // Only a modified design that has a file asks before New, Open or closing discards it.
   bool AsksBeforeDiscarding(const Design& current) const { return IsModified(current); }
 
+  // What the window asks about before New, Open or closing discards the design: a modified design
+  // with a file, an untitled one that differs from the start-up design, and either with a
+  // typed value not yet calculated (pending).
+  bool AsksBeforeClosing(const Design& current, bool pending) const;
+
   // "Ostrel" while untitled, else "<file name>[*] — Ostrel" with the window's modified marker.
   std::string WindowTitle() const;
-  // "Save changes to <file name>?"
+  // "Save changes to <file name>?", "Save changes to Untitled?" without a file.
   std::string SaveQuestion() const;
 
  private:

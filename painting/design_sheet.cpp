@@ -8,14 +8,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "design/open_design.h"
 #include "file/design_file.h"
 #include "file/disk_file.h"
 #include "painting/calibration_sheet.h"
-#include "painting/sheet.h"
 #include "painting/sheet_pdf.h"
-#include "present/handlers.h"
-#include "present/text_view.h"
 
 namespace ostrel::painting {
 namespace {
@@ -54,28 +50,41 @@ QString WriteToStandardOutput(const QByteArray& pdf) {
 
 }  // namespace
 
-QByteArray DesignSheetPdf(const Design& design, const QString& title, const QDateTime& when) {
-  CalcState state;
-  TextView view(QLocale().decimalPoint().toStdString());
-  Handlers handlers{state, view};
-  view.Attach(&handlers);
-  // A fault here is what the window would have reported; the sheet shows the boxes as it left
-  // them, as the window would.
-  (void)handlers.Form_Load();
-  (void)OpenDesign(design, state, view);
-  SheetContent content;
-  content.title = title;
-  content.when = when;
-  content.state = &state;
-  content.view = &view;
-  AddCalibrationToSheet(content, design.calibration);
-  return SheetPdf(content);
+DesignSheet::DesignSheet(const DesignNumbers& numbers, const QString& title,
+                         const std::vector<CalibrationPoint>& calibration, const QDateTime& when)
+    : numbers_(numbers) {
+  content_.title = title;
+  content_.when = when;
+  content_.state = &numbers_.state;
+  content_.view = &numbers_.view;
+  AddCalibrationToSheet(content_, calibration);
 }
+
+std::unique_ptr<DesignSheet> SheetOfDesign(const Design& design, const QString& title,
+                                           const QDateTime& when) {
+  const DesignCalculator calculator(QLocale().decimalPoint().toStdString());
+  return std::make_unique<DesignSheet>(calculator.Compute(design), title, design.calibration, when);
+}
+
+namespace {
+
+// A sheet goes to the workshop: one with a number missing or left from elsewhere is worse than
+// none. Empty when the design was computed whole.
+QString NotComputed(const DesignSheet& sheet, const QString& title, const QString& shown_out) {
+  if (sheet.Numbers().Whole()) return {};
+  return QStringLiteral("no sheet was written to %1: the design %2 cannot be computed: %3")
+      .arg(shown_out, title, QString::fromStdString(WhyNotComputed(sheet.Numbers())));
+}
+
+}  // namespace
 
 QString WriteDesignSheet(const Design& design, const QString& title, const QString& out,
                          const QDateTime& when) {
   if (out.isEmpty()) return QStringLiteral("The sheet could not be written: no file name given.");
-  return WriteSheetFile(QFile::encodeName(out).toStdString(), DesignSheetPdf(design, title, when));
+  const std::unique_ptr<DesignSheet> sheet = SheetOfDesign(design, title, when);
+  const std::string path = QFile::encodeName(out).toStdString();
+  if (QString why = NotComputed(*sheet, title, ShownPath(path)); !why.isEmpty()) return why;
+  return WriteSheetFile(path, SheetPdf(sheet->Content()));
 }
 
 SheetRun WriteSheetOfDesignFile(const std::string& design_path, const std::string& out) {
@@ -86,8 +95,14 @@ SheetRun WriteSheetOfDesignFile(const std::string& design_path, const std::strin
   }
   const file::DesignRead read = file::ReadDesignFile(design_path);
   if (!read.design) return {kFailed, QString::fromStdString(read.error)};
-  const QByteArray pdf =
-      DesignSheetPdf(*read.design, SheetTitle(QFile::decodeName(design_path.c_str())));
+  const QString title = SheetTitle(QFile::decodeName(design_path.c_str()));
+  const std::unique_ptr<DesignSheet> sheet =
+      SheetOfDesign(*read.design, title, QDateTime::currentDateTime());
+  if (QString why = NotComputed(
+          *sheet, title, to_standard_output ? QStringLiteral("standard output") : ShownPath(out));
+      !why.isEmpty())
+    return {kFailed, why};
+  const QByteArray pdf = SheetPdf(sheet->Content());
   const QString error = to_standard_output ? WriteToStandardOutput(pdf) : WriteSheetFile(out, pdf);
   return {error.isEmpty() ? kWritten : kFailed, error};
 }

@@ -211,6 +211,20 @@ Fault ShowResults(CalcState& s, View& view, FaultLocation& where) {
   return Fault::None;
 }
 
+std::string RefreshText(const CalcState& s, const View& view, Box box) {
+  CalcState copy = s;
+  Scales scales;
+  ReadGroup(view, Group::optForceUnits, kForceUnits, copy.ForceFactor, scales.force);
+  ReadGroup(view, Group::optOilPressureUnits, kOilPressureUnits, copy.OilFactor,
+            scales.oil_pressure);
+  ReadGroup(view, Group::optDistanceUnits, kDistanceUnits, copy.DistFactor, scales.distance);
+  const std::string separator = view.DecimalSeparator();
+  fp::Clear();
+  const BoxValue value = Render(kRows[static_cast<int>(box)], copy, scales, separator);
+  fp::Clear();
+  return value.fault == Fault::None ? value.text : std::string();
+}
+
 bool BoxOfField(Field field, Box& box) {
   for (const BoxRow& row : kRows) {
     if (row.field == field) {

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <string>
+
 #include "core/calc_state.h"
 #include "core/fault.h"
 #include "core/fault_site.h"
@@ -21,6 +23,11 @@ namespace ostrel {
 // it stopped: the box it could not write (Display) or the press step that failed (Calculation).
 // where is written only on a fault.
 [[nodiscard]] Fault ShowResults(CalcState& s, View& view, FaultLocation& where);
+
+// The text the refresh would write into one box now, with the view's selections, without storing
+// anything or running a press step: what a box that a faulting sequence did not reach shows of
+// its stored value. An empty text where the value cannot be shown.
+std::string RefreshText(const CalcState& s, const View& view, Box box);
 
 // The box that shows a field; false for a field no box shows (the unit factors).
 bool BoxOfField(Field field, Box& box);

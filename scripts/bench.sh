@@ -16,11 +16,14 @@ ostrel_install_missing "${OSTREL_BUILD_PACKAGES[@]}"
 # The benchmarks need OSTREL_BUILD_BENCH; the tests stay on, as the test command leaves them.
 ostrel_configure -DOSTREL_BUILD_TESTS=ON -DOSTREL_BUILD_BENCH=ON -DOSTREL_TEST_SCRIPTS=ON >/dev/null
 cmake --build "$OSTREL_BUILD" --parallel "$(nproc)" --target ostrel_bench ostrel_bench_click \
-  ostrel_bench_drawing ostrel_bench_document ostrel_bench_file
+  ostrel_bench_drawing ostrel_bench_document ostrel_bench_file ostrel_bench_design
 
 options=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@")
 echo "## Calculation and presentation"
 "$OSTREL_BUILD/bench/ostrel_bench" "${options[@]}"
+echo
+echo "## A design's numbers on a copy (what every click adds, to mark the boxes)"
+"$OSTREL_BUILD/bench/ostrel_bench_design" "${options[@]}"
 echo
 echo "## Click to all boxes updated (real window, offscreen platform)"
 QT_QPA_PLATFORM=offscreen "$OSTREL_BUILD/bench/ostrel_bench_click" "${options[@]}"

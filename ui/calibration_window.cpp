@@ -247,7 +247,8 @@ void CalibrationWindow::showEvent(QShowEvent* event) {
 }
 
 void CalibrationWindow::Follow() {
-  presenter_.Follow(calculator_.State(), calculator_);
+  // The design's numbers, never the boxes' texts.
+  presenter_.Follow(calculator_.Numbers().state, calculator_.Numbers().view);
 }
 
 void CalibrationWindow::SetPoints(std::vector<CalibrationPoint> points) {
@@ -268,7 +269,15 @@ void CalibrationWindow::CellEdited(int row, int column) {
   presenter_.EditCell(row, kColumns[column], item->text().toStdString());
 }
 
-void CalibrationWindow::Show(const CalibrationScreen& screen) {
+void CalibrationWindow::Show(const CalibrationScreen& shown) {
+  // A design whose force was not computed has no force to calibrate at: never the force of
+  // another design left in the state.
+  CalibrationScreen screen = shown;
+  if (!calculator_.Numbers().Computed(Box::txtForce)) {
+    screen.current_force = "\u2014 (not computed)";
+    screen.current_pressure = "\u2014";
+    screen.plot.current.reset();
+  }
   filling_ = true;
   table_->horizontalHeaderItem(0)->setText(Text(screen.force_header));
   new_force_caption_->setText(Text(screen.force_header));

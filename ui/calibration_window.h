@@ -38,7 +38,7 @@ class CalibrationWindow final : public QWidget, public CalibrationView {
   void SetPoints(std::vector<CalibrationPoint> points);
   const std::vector<CalibrationPoint>& Points() const { return presenter_.Points(); }
 
-  void Show(const CalibrationScreen& screen) override;
+  void Show(const CalibrationScreen& shown) override;
   void Refuse(const CalibrationRefusal& refusal) override;
   void Announce(const std::string& sentence) override;
 

@@ -39,10 +39,18 @@ void CellDrawingWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
   const double margin = fontMetrics().height();
+  const QRectF area = QRectF(rect()).adjusted(margin, margin / 2, -margin, -margin / 2);
+  // The design's numbers, never the boxes' texts; a design without them is not drawn.
+  const DesignNumbers& numbers = calculator_.Numbers();
+  if (!numbers.Whole()) {
+    painter.setPen(Qt::black);
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("Cannot be drawn: the design cannot be computed. ") +
+                         QString::fromStdString(WhyNotComputed(numbers)));
+    return;
+  }
   const painting::FigureStyle style{font(), painting::DevicePerMm(logicalDpiX())};
-  painting::PaintCellFigures(painter,
-                             QRectF(rect()).adjusted(margin, margin / 2, -margin, -margin / 2),
-                             calculator_.State(), calculator_, style);
+  painting::PaintCellFigures(painter, area, numbers.state, numbers.view, style);
 }
 
 CellDrawingWindow* ShowCellDrawing(const MainWindow& calculator, QWidget* owner) {

@@ -26,17 +26,18 @@ QString OnlyFile(QFileDialog& dialog) {
 }  // namespace
 
 DocumentPrompts::Answer DialogPrompts::AskSaveChanges(QWidget* parent, const QString& question) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Ostrel"), question,
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-  box.setDefaultButton(QMessageBox::Save);
-  switch (box.exec()) {
-    case QMessageBox::Save:
-      return Answer::Save;
-    case QMessageBox::Discard:
-      return Answer::Discard;
-    default:
-      return Answer::Cancel;
-  }
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Ostrel"), question, QMessageBox::NoButton,
+                  parent);
+  // Own captions, each with its access key, whatever the platform's standard buttons say.
+  QPushButton* save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(QStringLiteral("Do&n't Save"), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return Answer::Save;
+  if (box.clickedButton() == discard) return Answer::Discard;
+  return Answer::Cancel;
 }
 
 DocumentPrompts::ChangedAnswer DocumentPrompts::AskOverwriteChanged(QWidget*, const QString&) {

@@ -17,7 +17,7 @@ class DocumentPrompts {
 
   virtual ~DocumentPrompts() = default;
 
-  // "Save changes to <name>?" with Save, Discard and Cancel.
+  // "Save changes to <name>?" with Save, Don't Save and Cancel.
   virtual Answer AskSaveChanges(QWidget* parent, const QString& question) = 0;
   // "<name> has changed on disk since …" with Overwrite, Save As… and Cancel: Save found the
   // file changed by someone else. Cancel unless a subclass asks.

@@ -63,6 +63,7 @@ DocumentWindow::DocumentWindow(std::unique_ptr<DocumentPrompts> prompts,
   const int bar = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
   resize(area.width(), area.height() + bar);
   connect(calculator_, &MainWindow::Refreshed, this, &DocumentWindow::UpdateTitle);
+  connect(calculator_, &MainWindow::InputEdited, this, &DocumentWindow::UpdateTitle);
   UpdateTitle();
 }
 
@@ -97,6 +98,10 @@ void DocumentWindow::BuildMenus() {
   // Ctrl+C stays the boxes' own copy.
   edit->addAction(QStringLiteral("Copy &Results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                   this, &DocumentWindow::CopyResults);
+  QAction* calculate_all =
+      edit->addAction(QStringLiteral("Calculate &All"), QKeySequence(Qt::Key_F9), this,
+                      &DocumentWindow::CalculateAll);
+  calculate_all->setObjectName(QStringLiteral("actionCalculateAll"));
 
   view_menu_ = bar->addMenu(QStringLiteral("&View"));
   view_menu_->menuAction()->setVisible(false);
@@ -130,11 +135,11 @@ void DocumentWindow::SetCalibration(std::vector<CalibrationPoint> points) {
 void DocumentWindow::UpdateTitle() {
   setWindowTitle(Q(document_.WindowTitle()));
   setWindowFilePath(document_.HasFile() ? Q(document_.Path()) : QString());
-  setWindowModified(document_.IsModified(CurrentDesign()));
+  setWindowModified(document_.IsModified(CurrentDesign()) || calculator_->HasPending());
 }
 
 bool DocumentWindow::MayDiscard() {
-  if (!document_.AsksBeforeDiscarding(CurrentDesign())) return true;
+  if (!document_.AsksBeforeClosing(CurrentDesign(), calculator_->HasPending())) return true;
   switch (prompts_->AskSaveChanges(this, Q(document_.SaveQuestion()))) {
     case DocumentPrompts::Answer::Save:
       return Save();
@@ -215,12 +220,15 @@ bool DocumentWindow::MayOverwrite(bool& saved_as) {
 }
 
 bool DocumentWindow::SaveAs() {
+  if (!calculator_->ApplyPending()) return false;
   const QString suggestion = document_.HasFile() ? Q(document_.Path()) : recent_.LastFolder();
   const QString path = prompts_->ChooseFileToSave(this, suggestion);
   return !path.isEmpty() && SaveTo(path);
 }
 
 bool DocumentWindow::SaveTo(const QString& path) {
+  // What is typed goes into the file as its Calc button would store it, or nothing is written.
+  if (!calculator_->ApplyPending()) return false;
   const Design design = CurrentDesign();
   if (const std::string reason = file::UnsavableReason(design); !reason.empty()) {
     prompts_->ShowProblem(this, QStringLiteral("%1 was not saved.").arg(QFileInfo(path).fileName()),
@@ -241,8 +249,21 @@ bool DocumentWindow::SaveTo(const QString& path) {
   return true;
 }
 
+bool DocumentWindow::PrepareOutput() {
+  if (!calculator_->ApplyPending()) return false;
+  if (calculator_->Numbers().Whole()) return true;
+  calculator_->ReportDesignFault();
+  return false;
+}
+
 void DocumentWindow::CopyResults() {
-  QGuiApplication::clipboard()->setMimeData(ResultsMimeData(ResultRows(*calculator_)).release());
+  if (!PrepareOutput()) return;
+  QGuiApplication::clipboard()->setMimeData(
+      ResultsMimeData(ResultRows(calculator_->Numbers().view)).release());
+}
+
+void DocumentWindow::CalculateAll() {
+  calculator_->CalculateAll();
 }
 
 void DocumentWindow::UpdateRecentMenu() {

@@ -41,6 +41,7 @@ class DocumentWindow final : public QMainWindow {
   ~DocumentWindow() override;
 
   MainWindow& Calculator() { return *calculator_; }
+  const MainWindow& Calculator() const { return *calculator_; }
   const Document& CurrentDocument() const { return document_; }
   // The calculator's inputs and units with the design's calibration: what Save writes.
   Design CurrentDesign() const;
@@ -69,6 +70,11 @@ class DocumentWindow final : public QMainWindow {
   void NewDesign();
   void OpenDesign();
   void CopyResults();
+  // Calculate All (F9): the calculator's All_Calc and refresh on the stored inputs.
+  void CalculateAll();
+  // Before Export, Print and Copy Results: applies pending values; false, after the fault's
+  // report, when one faults or the design's numbers cannot be computed whole.
+  bool PrepareOutput();
   // Rebuilds Open Recent from the settings; done each time it opens.
   void UpdateRecentMenu();
 

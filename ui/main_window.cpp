@@ -18,15 +18,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRect>
 #include <QString>
 
+#include "core/calc.h"
 #include "design/open_design.h"
 #include "present/box_labels.h"
 #include "present/fault_detail.h"
+#include "present/sections.h"
+#include "present/show_results.h"
 #include "ui/controls.h"
 #include "ui/fault_message.h"
 
@@ -93,6 +97,31 @@ QIcon AppIcon() {
   return icon;
 }
 
+// The Calc button of each section, in the window's order: what applies a pending value.
+using SectionClick = Fault (Handlers::*)();
+constexpr SectionClick kSectionCalc[kSectionCount] = {
+    &Handlers::cmdCalc_Click,   &Handlers::cmdOuterCalc_Click,    &Handlers::cmdHole_Click,
+    &Handlers::cmdTCCalc_Click, &Handlers::cmdPaperAndTape_Click, &Handlers::cmdRam_Click};
+
+int SectionOf(Box box) {
+  for (int i = 0; i < kSectionCount; ++i) {
+    for (int b = 0; b < kSections[i].box_count; ++b) {
+      if (kSections[i].boxes[b] == box) return i;
+    }
+  }
+  return kSectionCount - 1;
+}
+
+// What a marked box's description adds: the button that recalculates it.
+std::string NotRecalculatedText(Box box) {
+  const int section = SectionOf(box);
+  const std::string button = section + 1 == kSectionCount
+                                 ? std::string("Calc => in the pressure column")
+                                 : "Calc -> in section " + std::to_string(section + 1);
+  return " \u2014 not recalculated since its inputs changed: " + button +
+         " (or Calculate All, F9) recalculates it.";
+}
+
 }  // namespace
 
 void ShowFaultMessage(QWidget* parent, Fault fault) {
@@ -100,41 +129,101 @@ void ShowFaultMessage(QWidget* parent, Fault fault) {
 }
 
 template <typename Handler, typename... Args>
-void MainWindow::Run(Handler handler, Args... args) {
-  Finish((handlers_.*handler)(args...));
+Fault MainWindow::Run(Handler handler, Args... args) {
+  ++depth_;
+  const Fault fault = (handlers_.*handler)(args...);
+  Finish(fault);
+  --depth_;
+  return fault;
 }
 
 template <typename Action>
-void MainWindow::RunOnce(Action action) {
+void MainWindow::RunOnce(Action action, bool whole) {
   Fault first = Fault::None;
   Fault* const outer = captured_;
   captured_ = &first;
+  ++depth_;
   const Fault fault = action();
   captured_ = outer;
-  Finish(first != Fault::None ? first : fault);
+  Finish(first != Fault::None ? first : fault, whole);
+  --depth_;
 }
 
-void MainWindow::Finish(Fault fault) {
+void MainWindow::Finish(Fault fault, bool whole) {
+  // A run inside another (a selection's handler within a sequence) leaves the numbers and the
+  // marks to the outer run's end, where the sequence is complete.
+  const bool outermost = depth_ <= 1;
+  if (outermost) {
+    if (const std::string separator = DecimalSeparator(); separator != numbers_separator_) {
+      numbers_separator_ = separator;
+      design_calculator_ = DesignCalculator(separator);
+    }
+    design_calculator_.Compute(ostrel::CurrentDesign(state_, *this), numbers_);
+    // After a whole sequence, a design that cannot be computed shows its numbers instead of
+    // whatever earlier texts the sequence did not reach.
+    if (whole && !numbers_.Whole()) ShowNumbers();
+  }
   // The selection may have changed even where the refresh faulted.
-  DescribeBoxes();
+  DescribeBoxes(outermost);
   if (captured_ != nullptr) {
     if (*captured_ == Fault::None) *captured_ = fault;
   } else if (fault != Fault::None) {
+    // Open and Calculate All store nothing where they fault: the numbers' place is theirs.
+    const FaultLocation* const outer = report_location_;
+    if (whole && numbers_.fault == fault) report_location_ = &numbers_.where;
     report_(fault);
+    report_location_ = outer;
   }
   emit Refreshed();
+}
+
+void MainWindow::ShowNumbers() {
+  for (int i = 0; i < kBoxCount; ++i) SetBoxText(static_cast<Box>(i), numbers_.texts[i]);
+}
+
+bool MainWindow::IsPending(Box box) const {
+  const int i = static_cast<int>(box);
+  return IsInputBox(box) && boxes_[i]->text().toStdString() != written_[i];
+}
+
+bool MainWindow::HasPending() const {
+  for (const DesignInput& input : kDesignInputs) {
+    if (IsPending(input.box)) return true;
+  }
+  return false;
+}
+
+bool MainWindow::ApplyPending() {
+  for (int i = 0; i < kSectionCount; ++i) {
+    bool pending = false;
+    for (int b = 0; b < kSections[i].box_count; ++b) pending |= IsPending(kSections[i].boxes[b]);
+    if (pending && Run(kSectionCalc[i]) != Fault::None) return false;
+  }
+  return true;
+}
+
+void MainWindow::ReportDesignFault() {
+  const FaultLocation* const outer = report_location_;
+  report_location_ = &numbers_.where;
+  report_(numbers_.fault);
+  report_location_ = outer;
 }
 
 MainWindow::MainWindow() : MainWindow([this](Fault fault) { ReportFault(fault); }) {}
 
 void MainWindow::ReportFault(Fault fault) {
   const FaultDetail detail =
-      DescribeFault(fault, handlers_.LastFaultLocation(), DecimalSeparator());
+      DescribeFault(fault, report_location_ ? *report_location_ : handlers_.LastFaultLocation(),
+                    DecimalSeparator());
   ShowFaultReport(this, fault, detail,
                   detail.has_focus ? boxes_[static_cast<int>(detail.focus)] : nullptr);
 }
 
-MainWindow::MainWindow(FaultReport report) : handlers_(state_, *this), report_(std::move(report)) {
+MainWindow::MainWindow(FaultReport report)
+    : handlers_(state_, *this),
+      report_(std::move(report)),
+      numbers_separator_(DecimalSeparator()),
+      design_calculator_(numbers_separator_) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Ostrel"));
   setWindowIcon(AppIcon());
@@ -146,11 +235,20 @@ MainWindow::MainWindow(FaultReport report) : handlers_(state_, *this), report_(s
 }
 
 void MainWindow::New() {
-  RunOnce([this] { return handlers_.Form_Load(); });
+  RunOnce([this] { return handlers_.Form_Load(); }, true);
 }
 
 void MainWindow::Open(const Design& design) {
-  RunOnce([this, &design] { return OpenDesign(design, state_, *this); });
+  RunOnce([this, &design] { return OpenDesign(design, state_, *this); }, true);
+}
+
+void MainWindow::CalculateAll() {
+  RunOnce(
+      [this] {
+        if (const Fault f = All_Calc(state_); f != Fault::None) return f;
+        return ShowResults(state_, *this);
+      },
+      true);
 }
 
 void MainWindow::Build() {
@@ -165,9 +263,18 @@ void MainWindow::Build() {
       case Kind::Frame:
       case Kind::Label:
         break;
-      case Kind::TextBox:
-        boxes_[static_cast<int>(c.box)] = static_cast<QLineEdit*>(widget);
+      case Kind::TextBox: {
+        auto* box = static_cast<QLineEdit*>(widget);
+        boxes_[static_cast<int>(c.box)] = box;
+        // Typing only, the refresh's own writes are no edits: an input may now be pending, a
+        // result box differ from the design's numbers.
+        if (IsInputBox(c.box)) {
+          connect(box, &QLineEdit::textEdited, this, &MainWindow::InputEdited);
+        } else {
+          connect(box, &QLineEdit::textEdited, this, [this] { DescribeBoxes(true); });
+        }
         break;
+      }
       case Kind::Button:
         if (c.click) {
           connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
@@ -214,13 +321,33 @@ void MainWindow::Build() {
   }
 }
 
-void MainWindow::DescribeBoxes() {
+void MainWindow::DescribeBoxes(bool marks) {
   const UnitChoice units = SelectedUnits(*this);
+  const std::string why = WhyNotComputed(numbers_);
   for (const BoxLabel& label : kBoxLabels) {
-    const QString text = QString::fromStdString(BoxDescription(label.box, units));
-    QLineEdit* box = boxes_[static_cast<int>(label.box)];
+    const int i = static_cast<int>(label.box);
+    QLineEdit* box = boxes_[i];
+    std::string description = BoxDescription(label.box, units);
+    bool mark = false;
+    if (marks && !IsInputBox(label.box)) {
+      const std::string text = box->text().toStdString();
+      mark = text != numbers_.texts[i];
+      if (!numbers_.Computed(label.box)) {
+        description += " \u2014 not computed: " + why;
+      } else if (mark) {
+        description += NotRecalculatedText(label.box);
+      }
+    }
+    const QString text = QString::fromStdString(description);
     box->setToolTip(text);
     box->setAccessibleDescription(text);
+    if (!marks || mark == marked_[i]) continue;
+    marked_[i] = mark;
+    // The text in the palette's secondary colour: nothing else about the box changes.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, mark ? palette.color(QPalette::PlaceholderText)
+                                          : this->palette().color(QPalette::Text));
+    box->setPalette(palette);
   }
 }
 
@@ -229,7 +356,10 @@ std::string MainWindow::BoxText(Box box) const {
 }
 
 void MainWindow::SetBoxText(Box box, const std::string& text) {
-  boxes_[static_cast<int>(box)]->setText(QString::fromStdString(text));
+  const int i = static_cast<int>(box);
+  boxes_[i]->setText(QString::fromStdString(text));
+  // As the box holds it, so that a text the box cannot hold as given is no pending value.
+  written_[i] = boxes_[i]->text().toStdString();
 }
 
 bool MainWindow::IsSelected(Group group, int index) const {

@@ -6,7 +6,7 @@
 #include <QKeySequence>
 #include <QMenu>
 
-#include "painting/calibration_sheet.h"
+#include "painting/sheet.h"
 #include "ui/cell_drawing_window.h"
 #include "ui/document_window.h"
 #include "ui/sheet_output.h"
@@ -20,14 +20,14 @@ QString DesignPath(const DocumentWindow& window) {
   return document.HasFile() ? QString::fromStdString(document.Path()) : QString();
 }
 
-// The sheet of the calculator as it stands, with the design's calibration.
-painting::SheetContent SheetOfDocument(DocumentWindow& window) {
-  painting::SheetContent content = SheetOf(window.Calculator(), DesignPath(window));
-  painting::AddCalibrationToSheet(content, window.Calibration());
-  return content;
-}
-
 }  // namespace
+
+std::unique_ptr<painting::DesignSheet> SheetOfDocument(const DocumentWindow& window,
+                                                       const QDateTime& when) {
+  return std::make_unique<painting::DesignSheet>(window.Calculator().Numbers(),
+                                                 painting::SheetTitle(DesignPath(window)),
+                                                 window.Calibration(), when);
+}
 
 void AddDrawingAndSheetActions(DocumentWindow& window) {
   QAction* drawing = window.ViewMenu()->addAction(QStringLiteral("Cell &Drawing"));
@@ -38,16 +38,17 @@ void AddDrawingAndSheetActions(DocumentWindow& window) {
   auto* pdf = new QAction(QStringLiteral("&Export Sheet as PDF\u2026"), &window);
   pdf->setObjectName(QStringLiteral("actionExportSheet"));
   QObject::connect(pdf, &QAction::triggered, &window, [&window] {
-    const QString path = DesignPath(window);
-    ExportSheetAsPdf(&window, SheetOfDocument(window), path);
+    if (!window.PrepareOutput()) return;
+    ExportSheetAsPdf(&window, SheetOfDocument(window)->Content(), DesignPath(window));
   });
   window.AddFileOutputAction(pdf);
 
   auto* print = new QAction(QStringLiteral("&Print\u2026"), &window);
   print->setObjectName(QStringLiteral("actionPrint"));
   print->setShortcut(QKeySequence::Print);
-  QObject::connect(print, &QAction::triggered, &window,
-                   [&window] { PrintSheet(&window, SheetOfDocument(window)); });
+  QObject::connect(print, &QAction::triggered, &window, [&window] {
+    if (window.PrepareOutput()) PrintSheet(&window, SheetOfDocument(window)->Content());
+  });
   window.AddFileOutputAction(print);
 }
 

@@ -20,8 +20,9 @@ painting::SheetContent SheetOf(const MainWindow& calculator, const QString& desi
   painting::SheetContent content;
   content.title = painting::SheetTitle(design_path);
   content.when = QDateTime::currentDateTime();
-  content.state = &calculator.State();
-  content.view = &calculator;
+  // The design's numbers, never the boxes' texts.
+  content.state = &calculator.Numbers().state;
+  content.view = &calculator.Numbers().view;
   return content;
 }
 

@@ -12,8 +12,9 @@ namespace ostrel::ui {
 
 class MainWindow;
 
-// The sheet of what the calculator shows now; `design_path` is the design's file, empty for a
-// design never saved. Reads the calculator, changes nothing.
+// The sheet of the numbers of the design the calculator stores; `design_path` is the design's
+// file, empty for a design never saved. Reads the calculator, changes nothing; the content points
+// into the calculator's numbers, valid until its next handler run.
 painting::SheetContent SheetOf(const MainWindow& calculator, const QString& design_path);
 
 // File > Export Sheet as PDF…: asks where to save (beside the design, named after it), writes

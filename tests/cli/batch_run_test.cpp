@@ -117,6 +117,9 @@ const std::string kSmallTexts =
     "10,5,5,5.6,0.5,2,25.4,0,2.36,6.67,10,471.4,8.16,0.83,16.67,20,1885.62,201.1,141.79,12.09,"
     "16.67,50.8,2.36,431.8,2900,329.2,67.6";
 const std::string kNoValues(27, ',');
+// OEL 0, TEL 0, oil pressure 1 MPa: All_Calc faults, so only the inputs have values; never the
+// start-up design's numbers.
+const std::string kZeroOelTexts = "0,0,5,5.6,0.5,2,25.4,0,,,,,,,,,,,,,,,,431.8,145,,";
 
 // Columns in any order, a missing column at its start-up value, good rows and every kind of bad
 // one, a blank line between them.
@@ -130,14 +133,15 @@ TEST(Batch, EveryRowInOrderWithItsFault) {
   const std::string rows = run.out.substr(run.out.find('\n') + 1);
   EXPECT_EQ(rows, "2," + kStartupTexts + ",\n3," + kSmallTexts + ",\n5" + kNoValues +
                       ",\"TEL: \"\"abc\"\" is not a number\"\n6" + kNoValues +
-                      ",2 fields where the header has 3\n7," + kStartupTexts +
+                      ",2 fields where the header has 3\n7," + kZeroOelTexts +
                       ",Division by zero\n8" + kNoValues + ",4 fields where the header has 3\n9" +
                       kNoValues + ",\"OEL: \"\"1e39\"\" lies beyond the range of a float\"\n10" +
                       kNoValues + ",text follows the closing quote of a field\n");
   EXPECT_EQ(run.err,
             "ostrel: in.csv:5: TEL: \"abc\" is not a number\n"
             "ostrel: in.csv:6: 2 fields where the header has 3\n"
-            "ostrel: in.csv:7: Division by zero\n"
+            "ostrel: in.csv:7: Division by zero. While computing Spread angle: Octahedron edge "
+            "length (OEL) is 0. Change it in section 1.\n"
             "ostrel: in.csv:8: 4 fields where the header has 3\n"
             "ostrel: in.csv:9: OEL: \"1e39\" lies beyond the range of a float\n"
             "ostrel: in.csv:10: text follows the closing quote of a field\n");
@@ -172,11 +176,11 @@ TEST(Batch, ExactValuesAsJson) {
   EXPECT_EQ(run.status, kExitFailure);
   EXPECT_EQ(run.out.substr(run.out.find("\"rows\"")),
             "\"rows\": [\n"
-            "{\"line\": 2, \"values\": [\"10\",\"5\",\"5\",\"5.6\",\"0.5\",\"2\",\"25.4\",\"0\","
-            "\"2.3570225\",\"6.6666665\",\"10\",\"471.4045\",\"8.164966\",\"0.8333333\","
-            "\"16.666666\",\"20\",\"1885.618\",\"201.1038\",\"141.78679\",\"12.085436\","
-            "\"16.666666\",\"50.8\",\"2.3570225\",\"431.8\",\"6.897\",\"1009.98596\","
-            "\"23.324627\"], \"fault\": null},\n"
+            "{\"line\": 2, \"values\": [10,5,5,5.6,0.5,2,25.4,0,"
+            "2.3570225,6.6666665,10,471.4045,8.164966,0.8333333,"
+            "16.666666,20,1885.618,201.1038,141.78679,12.085436,"
+            "16.666666,50.8,2.3570225,431.8,6.897,1009.98596,"
+            "23.324627], \"fault\": null},\n"
             "{\"line\": 3, \"values\": null, \"fault\": \"OEL: \\\"x\\\" is not a number\"}\n"
             "]}\n");
   EXPECT_NE(run.out.find("{\"quantity\": \"Octahedron volume\", \"unit\": \"mm³\"}"),

@@ -3,10 +3,14 @@
 # Runs the ostrel program once and checks what it did:
 #   PROGRAM, ARGS (separated by |), INPUT (standard input, a file; optional), EXPECT_STATUS,
 #   EXPECT_OUT / EXPECT_ERR (files holding the whole expected output; optional),
-#   OUT_CONTAINS / ERR_CONTAINS (a text the output must hold; optional).
+#   OUT_CONTAINS / ERR_CONTAINS (a text the output must hold; optional),
+#   NO_FILE (a file that must not exist after the run; removed before it; optional).
 string(REPLACE "|" ";" ARGS "${ARGS}")
 if(INPUT)
   set(input_option INPUT_FILE ${INPUT})
+endif()
+if(NO_FILE)
+  file(REMOVE ${NO_FILE})
 endif()
 execute_process(COMMAND ${PROGRAM} ${ARGS} ${input_option}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
@@ -29,6 +33,9 @@ foreach(stream out err)
     endif()
   endif()
 endforeach()
+if(NO_FILE AND EXISTS ${NO_FILE})
+  string(APPEND failed "${NO_FILE} was written\n")
+endif()
 if(failed)
   message(FATAL_ERROR "ostrel ${ARGS}: ${failed}")
 endif()
