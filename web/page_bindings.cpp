@@ -197,10 +197,11 @@ std::string Descriptions() {
   return out;
 }
 
-// Edit > Copy Results: one row per box, quantity, text and unit, as the desktop copies them.
+// Edit > Copy Results: one row per box, quantity, text and unit, from the design's numbers, as
+// the desktop copies them.
 std::string ResultsJson() {
   std::string out = "[";
-  for (const ResultRow& row : ResultRows(*calculator)) {
+  for (const ResultRow& row : ResultRows(calculator->Numbers().view)) {
     out += '{';
     AppendField(out, "quantity", row.quantity);
     AppendField(out, "text", row.text);
@@ -215,19 +216,45 @@ std::string ResultsJson() {
   return out;
 }
 
+// Copy Results and Print refuse a design that cannot be computed whole, with its fault's report.
+std::string OutputRefusal() {
+  return ReportJson(calculator->Numbers().Whole() ? Report{} : calculator->DesignFault());
+}
+
+std::string CalculateAll() {
+  return ReportJson(calculator->CalculateAll());
+}
+
+// The design's numbers, never the boxes' texts; a design without them is not drawn.
 std::string Drawing() {
-  return CellDrawingSvg(calculator->State(), *calculator);
+  const DesignNumbers& numbers = calculator->Numbers();
+  if (!numbers.Whole()) {
+    std::string out = "<p class=\"not-drawn\">";
+    const std::string text =
+        "Cannot be drawn: the design cannot be computed. " + WhyNotComputed(numbers);
+    for (const char c : text) {
+      if (c == '<')
+        out += "&lt;";
+      else if (c == '&')
+        out += "&amp;";
+      else
+        out += c;
+    }
+    return out + "</p>";
+  }
+  return CellDrawingSvg(numbers.state, numbers.view);
 }
 
 std::string Sheet(const std::string& title, const std::string& stamp) {
-  return SheetHtml(calculator->State(), *calculator, calibration->Presenter().Points(), title,
-                   stamp);
+  const DesignNumbers& numbers = calculator->Numbers();
+  return SheetHtml(numbers.state, numbers.view, calibration->Presenter().Points(), title, stamp);
 }
 
 // View > Pressure Calibration: the presenter follows the calculator after every action; each
 // edit answers whether it was taken, and the screen says what to show.
 std::string CalibrationScreenJson() {
-  calibration->Presenter().Follow(calculator->State(), *calculator);
+  // The design's numbers, never the boxes' texts.
+  calibration->Presenter().Follow(calculator->Numbers().state, calculator->Numbers().view);
   return calibration->ScreenJson();
 }
 
@@ -278,6 +305,8 @@ EMSCRIPTEN_BINDINGS(ostrel) {
   emscripten::function("selected", &Selected);
   emscripten::function("descriptions", &Descriptions);
   emscripten::function("results", &ResultsJson);
+  emscripten::function("outputRefusal", &OutputRefusal);
+  emscripten::function("calculateAll", &CalculateAll);
   emscripten::function("drawing", &Drawing);
   emscripten::function("sheet", &Sheet);
   emscripten::function("calibrationScreen", &CalibrationScreenJson);

@@ -5,9 +5,11 @@
 
 #include <utility>
 
+#include "core/calc.h"
 #include "core/fault.h"
 #include "design/open_design.h"
 #include "present/fault_detail.h"
+#include "present/show_results.h"
 #include "ui/controls.h"
 
 namespace ostrel::web {
@@ -21,7 +23,7 @@ Report WebCalculator::Load() {
   captured_ = &first;
   const Fault fault = handlers_.Form_Load();
   captured_ = nullptr;
-  return Finish(first != Fault::None ? first : fault);
+  return Finish(first != Fault::None ? first : fault, true);
 }
 
 Report WebCalculator::Open(const Design& design) {
@@ -29,7 +31,17 @@ Report WebCalculator::Open(const Design& design) {
   captured_ = &first;
   const Fault fault = OpenDesign(design, state_, *this);
   captured_ = nullptr;
-  return Finish(first != Fault::None ? first : fault);
+  return Finish(first != Fault::None ? first : fault, true);
+}
+
+Report WebCalculator::CalculateAll() {
+  Fault fault = All_Calc(state_);
+  if (fault == Fault::None) fault = ShowResults(state_, *this);
+  return Finish(fault, true);
+}
+
+Report WebCalculator::DesignFault() const {
+  return Describe(numbers_.fault, numbers_.where);
 }
 
 Report WebCalculator::Click(const std::string& name, int index) {
@@ -75,9 +87,17 @@ Fault WebCalculator::SelectOptionForResult(Group group, int index) {
   return fault;
 }
 
-Report WebCalculator::Finish(Fault fault) {
+Report WebCalculator::Finish(Fault fault, bool whole) {
+  design_calculator_.Compute(CurrentDesign(state_, *this), numbers_);
+  if (whole && !numbers_.Whole()) texts_ = numbers_.texts;
+  // A whole sequence stores nothing where it faults: the numbers say where.
+  if (whole && numbers_.fault == fault) return Describe(fault, numbers_.where);
+  return Describe(fault, handlers_.LastFaultLocation());
+}
+
+Report WebCalculator::Describe(Fault fault, const FaultLocation& where) const {
   if (fault == Fault::None) return {};
-  const FaultDetail detail = DescribeFault(fault, handlers_.LastFaultLocation(), separator_);
+  const FaultDetail detail = DescribeFault(fault, where, separator_);
   return {FaultText(fault), detail.informative,
           detail.has_focus ? static_cast<int>(detail.focus) : -1};
 }

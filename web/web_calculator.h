@@ -9,6 +9,7 @@
 #include "core/calc_state.h"
 #include "core/fault.h"
 #include "design/design.h"
+#include "design/design_numbers.h"
 #include "present/handlers.h"
 #include "present/view.h"
 
@@ -51,22 +52,34 @@ class WebCalculator final : public View {
   Report Load();  // also File > New
   Report Click(const std::string& name, int index);
   Report Choose(Group group, int index);  // a click on an option
-  // File > Open: the design's open sequence on the calculator, as the desktop runs it. The page
-  // has no file menu entry for it until the design file layer builds without Qt; this is where
-  // the parsed design goes.
+  // File > Open: the design's open sequence on the calculator, as the desktop runs it.
   Report Open(const Design& design);
+  // Edit > Calculate All: All_Calc on the stored inputs, then the refresh, as Open ends.
+  Report CalculateAll();
+
+  // The design's numbers after the last action (design/design_numbers.h): what Copy Results, the
+  // sheet and the drawing show. After Load, Open and Calculate All of a design that cannot be
+  // computed whole, the boxes show them too: no other design's results beside its inputs.
+  const DesignNumbers& Numbers() const { return numbers_; }
+  // The report of a design that cannot be computed whole, for the outputs it refuses.
+  Report DesignFault() const;
 
   int Selected(Group group) const { return selected_[static_cast<int>(group)]; }
   const CalcState& State() const { return state_; }
 
  private:
-  Report Finish(Fault fault);
+  // whole: the action was a sequence ending in All_Calc and the refresh (Load, Open, Calculate
+  // All), whose fault the design's numbers locate.
+  Report Finish(Fault fault, bool whole = false);
+  Report Describe(Fault fault, const FaultLocation& where) const;
 
   std::string separator_;
   CalcState state_;
   Handlers handlers_{state_, *this};
   std::array<std::string, kBoxCount> texts_{};
   std::array<int, 3> selected_{0, 0, 0};
+  DesignCalculator design_calculator_{separator_};
+  DesignNumbers numbers_;
   // While set, a handler's fault is kept here (the first one only) instead of being reported.
   Fault* captured_ = nullptr;
 };

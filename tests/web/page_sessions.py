@@ -63,8 +63,10 @@ def session(rng, separator, steps):
                             rng.choice(["Bi I-II", "ZnS", "GaAs", "", "Point <b>"])))
         elif r < 0.97:
             actions.append(("caltarget", typed(rng, separator)))
-        elif r < 0.985:
+        elif r < 0.98:
             actions.append(("copy",))
+        elif r < 0.99:
+            actions.append(("calcall",))
         else:
             actions.append(("new",))
     return actions
@@ -94,6 +96,8 @@ if (action === "click") {
   target.dispatchEvent(new Event("change", {bubbles: true}));
 } else if (action === "copy") {
   page.querySelector("[data-command=copy-results]").click();
+} else if (action === "calcall") {
+  page.querySelector("[data-command=calculate-all]").click();
 } else if (action === "choose") {
   const names = ["optDistanceUnits", "optOilPressureUnits", "optForceUnits"];
   page.getElementById(names[a] + "_" + b).click();
@@ -117,7 +121,7 @@ const state = {
   focus: -1,
   calibration: ostrelPage.calibrationTexts(),
 };
-if (action === "copy") state.copied = window.ostrelLastCopy.text;
+if (action === "copy" && window.ostrelLastCopy) state.copied = window.ostrelLastCopy.text;
 if (dialog.open) {
   page.getElementById("report-ok").click();
   const active = page.activeElement;

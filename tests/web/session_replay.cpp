@@ -10,10 +10,14 @@
 // A session has one action per line, its fields separated by tabs:
 //   type BOX TEXT | click NAME INDEX | choose GROUP INDEX | new
 //   | caladd FORCE PRESSURE LABEL | caltarget TEXT   (the pressure calibration's entries)
-//   | copy   (Edit > Copy Results: the state then holds the copied text)
+//   | copy   (Edit > Copy Results: the state then holds the copied text, from the design's
+//     numbers; a design that cannot be computed whole is refused with its fault's report)
+//   | calcall   (Edit > Calculate All)
 //   | open PATH   (File > Open: the desktop's reader, then the calibration and the open sequence)
 //   | save   (File > Save: the state then holds the file's name and text, or the refusal)
-// File > New also clears the calibration, as the desktop's does.
+// File > New also clears the calibration, as the desktop's does. As in the desktop window, the
+// design's numbers are computed after every handler's run; after New, Open and Calculate All of a
+// design that cannot be computed whole the boxes show them, and the calibration follows them.
 // Each state is one line of JSON; it also holds what the calibration shows at the calculator's
 // state after the action.
 #include <cstdio>
@@ -24,13 +28,16 @@
 #include "calibration/presenter/calibration_presenter.h"
 #include "calibration/presenter/calibration_view.h"
 #include "cli/text_escape.h"
+#include "core/calc.h"
 #include "core/calc_state.h"
 #include "design/design.h"
+#include "design/design_numbers.h"
 #include "design/open_design.h"
 #include "file/design_file.h"
 #include "present/fault_detail.h"
 #include "present/handlers.h"
 #include "present/results_table.h"
+#include "present/show_results.h"
 #include "present/text_view.h"
 #include "ui/controls.h"
 
@@ -114,6 +121,18 @@ int main(int argc, char** argv) {
   Handlers handlers(state, view);
   view.Attach(&handlers);
   Fault fault = handlers.Form_Load();
+  const DesignCalculator design_calculator(separator);
+  DesignNumbers numbers;
+  bool numbers_say_where = false;  // the report's location is the numbers' (a whole sequence's)
+  // After a handler's run, as the desktop window's: whole for New, Open and Calculate All.
+  const auto finish = [&](bool whole) {
+    design_calculator.Compute(CurrentDesign(state, view), numbers);
+    if (whole && !numbers.Whole()) {
+      for (int i = 0; i < kBoxCount; ++i) view.SetBoxText(static_cast<Box>(i), numbers.texts[i]);
+    }
+    numbers_say_where = whole && fault != Fault::None && numbers.fault == fault;
+  };
+  finish(true);
   CalibrationTexts calibration_view;
   CalibrationPresenter calibration(calibration_view, [] {});
   std::string line;
@@ -127,6 +146,7 @@ int main(int argc, char** argv) {
     if (!first) {
       const std::vector<std::string> f = Fields(line);
       fault = Fault::None;
+      numbers_say_where = false;
       copied.clear();
       refusal.clear();
       refusal_detail.clear();
@@ -136,20 +156,32 @@ int main(int argc, char** argv) {
         continue;  // typing runs no handler and reports nothing
       } else if (f[0] == "click" && f.size() == 3) {
         fault = Click(handlers, f[1], std::stoi(f[2]));
+        finish(false);
       } else if (f[0] == "choose" && f.size() == 3) {
         fault = view.SelectOptionForResult(static_cast<Group>(std::stoi(f[1])), std::stoi(f[2]));
+        finish(false);
       } else if (f[0] == "caladd" && f.size() == 4) {
-        calibration.Follow(state, view);
+        calibration.Follow(numbers.state, numbers.view);
         (void)calibration.AddPoint(f[1], f[2], f[3]);
       } else if (f[0] == "caltarget" && f.size() == 2) {
-        calibration.Follow(state, view);
+        calibration.Follow(numbers.state, numbers.view);
         (void)calibration.SetTarget(f[1]);
       } else if (f[0] == "copy") {
-        copied = CopiedText(view);
+        if (numbers.Whole()) {
+          copied = CopiedText(numbers.view);
+        } else {
+          fault = numbers.fault;
+          numbers_say_where = true;
+        }
+      } else if (f[0] == "calcall") {
+        fault = All_Calc(state);
+        if (fault == Fault::None) fault = ShowResults(state, view);
+        finish(true);
       } else if (f[0] == "new") {
         calibration.SetPoints({});
         file_name = "design.ostrel";
         fault = handlers.Form_Load();
+        finish(true);
       } else if (f[0] == "open" && f.size() == 2) {
         const file::DesignRead read = file::ReadDesignFile(f[1]);
         fault = Fault::None;
@@ -158,6 +190,7 @@ int main(int argc, char** argv) {
         } else {
           calibration.SetPoints(read.design->calibration);
           fault = OpenDesign(*read.design, state, view);
+          finish(true);
           file_name = f[1].substr(f[1].find_last_of('/') + 1);
         }
       } else if (f[0] == "save") {
@@ -185,16 +218,18 @@ int main(int argc, char** argv) {
     out += ",\"selected\":[" + std::to_string(view.Selected(Group::optDistanceUnits)) + ',' +
            std::to_string(view.Selected(Group::optOilPressureUnits)) + ',' +
            std::to_string(view.Selected(Group::optForceUnits)) + "],\"kind\":";
-    const FaultDetail detail = fault == Fault::None
-                                   ? FaultDetail{}
-                                   : DescribeFault(fault, handlers.LastFaultLocation(), separator);
+    const FaultDetail detail =
+        fault == Fault::None
+            ? FaultDetail{}
+            : DescribeFault(fault, numbers_say_where ? numbers.where : handlers.LastFaultLocation(),
+                            separator);
     cli::AppendJsonString(out, !refusal.empty()       ? refusal
                                : fault == Fault::None ? ""
                                                       : FaultText(fault));
     out += ",\"informative\":";
     cli::AppendJsonString(out, !refusal.empty() ? refusal_detail : detail.informative);
     out += ",\"focus\":" + std::to_string(detail.has_focus ? static_cast<int>(detail.focus) : -1);
-    calibration.Follow(state, view);
+    calibration.Follow(numbers.state, numbers.view);
     AppendCalibration(out, calibration.Screen());
     if (!copied.empty()) {
       out += ",\"copied\":";
