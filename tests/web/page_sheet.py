@@ -6,6 +6,8 @@ printed to PDF by the browser (print_page) and read back with pdftotext, beside 
 `ostrel --sheet` of the same file. Every quantity's value and unit, the calibration table's forces
 and pressures, the calibrated pressure (or the calibration's status), the title and the version
 must be the same. The date and time are not compared: each program writes them in its own form.
+A design that cannot be computed whole has no sheet: `ostrel --sheet` exits 1 and writes nothing,
+and the page's Print must show the fault's report and print nothing.
 
     page_sheet.py --page build-web/ostrel.html --ostrel build/app/ostrel FILE...
 """
@@ -85,8 +87,10 @@ def main():
                 path = os.path.abspath(path)
                 name = os.path.basename(path)
                 desktop_pdf = os.path.join(work, "desktop.pdf")
-                subprocess.run([args.ostrel, "--sheet", path, desktop_pdf], env=env, check=True,
-                               capture_output=True)
+                if os.path.exists(desktop_pdf):
+                    os.remove(desktop_pdf)
+                desktop = subprocess.run([args.ostrel, "--sheet", path, desktop_pdf], env=env,
+                                         capture_output=True, text=True)
                 web_support.open_page(driver, args.page, "?separator=.")
                 driver.execute_script("document.getElementById('open-file').hidden = false")
                 driver.find_element("id", "open-file").send_keys(path)
@@ -94,8 +98,26 @@ def main():
                 while driver.execute_script("return ostrelPage.opened()") == 0:
                     time.sleep(0.01)
                 driver.execute_script("const d = document.getElementById('report');"
-                                      "if (d.open) document.getElementById('report-ok').click();"
-                                      "ostrelPage.prepareSheet();")
+                                      "if (d.open) document.getElementById('report-ok').click();")
+                if desktop.returncode != 0:
+                    compared += 1
+                    refused = driver.execute_script(
+                        "let printed = false; window.print = function () { printed = true; };"
+                        "document.querySelector('[data-command=print]').click();"
+                        "const d = document.getElementById('report');"
+                        "return [d.open, document.getElementById('report-kind').textContent,"
+                        "        printed || document.getElementById('sheet').innerHTML !== '',"
+                        "        document.getElementById('report-detail').textContent];")
+                    if desktop.returncode != 1 or os.path.exists(desktop_pdf) or \
+                            not refused[0] or refused[2] or \
+                            "%s. %s" % (refused[1], refused[3]) not in desktop.stderr:
+                        failures += 1
+                        print("%s: the desktop's --sheet exited %d (%s), the page: %s"
+                              % (name, desktop.returncode, desktop.stderr.strip(), refused))
+                    else:
+                        print("%s: refused by both (%s)" % (name, refused[1]))
+                    continue
+                driver.execute_script("ostrelPage.prepareSheet();")
                 rows = json.loads(driver.execute_script("return Module.results()"))
                 page_pdf = os.path.join(work, "page.pdf")
                 with open(page_pdf, "wb") as f:
@@ -118,7 +140,7 @@ def main():
                         print("%s, %s:\n  desktop: %s\n  page:    %s" % (name, what, a, b))
         finally:
             driver.quit()
-    print("%d sheets, %d parts compared, %d differing, %.1f s"
+    print("%d designs, %d parts compared, %d differing, %.1f s"
           % (len(args.files), compared, failures, time.monotonic() - start))
     return 1 if failures else 0
 
