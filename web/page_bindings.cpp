@@ -140,7 +140,16 @@ double MaxFileBytes() {
 
 // File > Save: the download's name and the report when the design cannot be saved; the bytes
 // follow from savedBytes().
+// What is typed goes into the file as its Calc button would store it, or nothing is written.
 std::string Save() {
+  if (const Report pending = calculator->ApplyPending(); !pending.kind.empty()) {
+    saved_bytes.clear();
+    std::string out = ReportJson(pending);
+    out.back() = ',';
+    AppendField(out, "name", "");
+    CloseObject(out);
+    return out;
+  }
   SavedFile saved = document->Save();
   saved_bytes = std::move(saved.bytes);
   std::string out = ReportJson(saved.refusal);
@@ -173,7 +182,7 @@ std::string Choose(int group, int index) {
 }
 
 void SetText(int box, const std::string& text) {
-  if (box >= 0 && box < kBoxCount) calculator->SetBoxText(static_cast<Box>(box), text);
+  if (box >= 0 && box < kBoxCount) calculator->Type(static_cast<Box>(box), text);
 }
 
 std::string Text(int box) {
@@ -216,8 +225,11 @@ std::string ResultsJson() {
   return out;
 }
 
-// Copy Results and Print refuse a design that cannot be computed whole, with its fault's report.
+// Copy Results and Print first apply what is typed but not calculated, then refuse a design that
+// cannot be computed whole, with its fault's report.
 std::string OutputRefusal() {
+  const Report pending = calculator->ApplyPending();
+  if (!pending.kind.empty()) return ReportJson(pending);
   return ReportJson(calculator->Numbers().Whole() ? Report{} : calculator->DesignFault());
 }
 

@@ -70,7 +70,8 @@ std::string PageDocument::Title() const {
   std::string title = document_.WindowTitle();
   const std::size_t marker = title.find("[*]");
   if (marker != std::string::npos)
-    title.replace(marker, 3, document_.IsModified(Current()) ? "*" : "");
+    title.replace(marker, 3,
+                  document_.IsModified(Current()) || calculator_.HasPending() ? "*" : "");
   return title;
 }
 

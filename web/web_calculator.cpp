@@ -9,10 +9,20 @@
 #include "core/fault.h"
 #include "design/open_design.h"
 #include "present/fault_detail.h"
+#include "present/sections.h"
 #include "present/show_results.h"
 #include "ui/controls.h"
 
 namespace ostrel::web {
+namespace {
+
+// The Calc button of each section, in the window's order: what applies a pending value.
+using SectionClick = Fault (Handlers::*)();
+constexpr SectionClick kSectionCalc[kSectionCount] = {
+    &Handlers::cmdCalc_Click,   &Handlers::cmdOuterCalc_Click,    &Handlers::cmdHole_Click,
+    &Handlers::cmdTCCalc_Click, &Handlers::cmdPaperAndTape_Click, &Handlers::cmdRam_Click};
+
+}  // namespace
 
 WebCalculator::WebCalculator(std::string separator) : separator_(std::move(separator)) {}
 
@@ -38,6 +48,28 @@ Report WebCalculator::CalculateAll() {
   Fault fault = All_Calc(state_);
   if (fault == Fault::None) fault = ShowResults(state_, *this);
   return Finish(fault, true);
+}
+
+bool WebCalculator::HasPending() const {
+  for (const DesignInput& input : kDesignInputs) {
+    const int i = static_cast<int>(input.box);
+    if (texts_[i] != written_[i]) return true;
+  }
+  return false;
+}
+
+Report WebCalculator::ApplyPending() {
+  for (int i = 0; i < kSectionCount; ++i) {
+    bool pending = false;
+    for (int b = 0; b < kSections[i].box_count; ++b) {
+      const auto box = static_cast<int>(kSections[i].boxes[b]);
+      pending |= IsInputBox(kSections[i].boxes[b]) && texts_[box] != written_[box];
+    }
+    if (!pending) continue;
+    Report report = Finish((handlers_.*kSectionCalc[i])());
+    if (!report.kind.empty()) return report;
+  }
+  return {};
 }
 
 Report WebCalculator::DesignFault() const {
@@ -89,7 +121,7 @@ Fault WebCalculator::SelectOptionForResult(Group group, int index) {
 
 Report WebCalculator::Finish(Fault fault, bool whole) {
   design_calculator_.Compute(CurrentDesign(state_, *this), numbers_);
-  if (whole && !numbers_.Whole()) texts_ = numbers_.texts;
+  if (whole && !numbers_.Whole()) texts_ = written_ = numbers_.texts;
   // A whole sequence stores nothing where it faults: the numbers say where.
   if (whole && numbers_.fault == fault) return Describe(fault, numbers_.where);
   return Describe(fault, handlers_.LastFaultLocation());

@@ -38,9 +38,13 @@ class WebCalculator final : public View {
 
   // View: the texts and selections as the page last copied them in, or as a handler left them.
   std::string BoxText(Box box) const override { return texts_[static_cast<int>(box)]; }
+  // A handler's write: the box then holds no pending value.
   void SetBoxText(Box box, const std::string& text) override {
     texts_[static_cast<int>(box)] = text;
+    written_[static_cast<int>(box)] = text;
   }
+  // The user's typing, as the page's script copies it in.
+  void Type(Box box, const std::string& text) { texts_[static_cast<int>(box)] = text; }
   bool IsSelected(Group group, int index) const override {
     return selected_[static_cast<int>(group)] == index;
   }
@@ -64,6 +68,12 @@ class WebCalculator final : public View {
   // The report of a design that cannot be computed whole, for the outputs it refuses.
   Report DesignFault() const;
 
+  // An input box whose text differs from what the last refresh wrote holds a pending value.
+  bool HasPending() const;
+  // Before Save, Copy Results and Print, as on the desktop: each section with a pending value
+  // runs its Calc button once, in section order; the first fault stops it and is returned.
+  Report ApplyPending();
+
   int Selected(Group group) const { return selected_[static_cast<int>(group)]; }
   const CalcState& State() const { return state_; }
 
@@ -77,6 +87,7 @@ class WebCalculator final : public View {
   CalcState state_;
   Handlers handlers_{state_, *this};
   std::array<std::string, kBoxCount> texts_{};
+  std::array<std::string, kBoxCount> written_{};  // what handlers last wrote into each box
   std::array<int, 3> selected_{0, 0, 0};
   DesignCalculator design_calculator_{separator_};
   DesignNumbers numbers_;

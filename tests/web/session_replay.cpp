@@ -37,6 +37,7 @@
 #include "present/fault_detail.h"
 #include "present/handlers.h"
 #include "present/results_table.h"
+#include "present/sections.h"
 #include "present/show_results.h"
 #include "present/text_view.h"
 #include "ui/controls.h"
@@ -108,6 +109,37 @@ std::string CopiedText(const View& view) {
   return text;
 }
 
+// The text view, remembering what handlers last wrote into each box: an input box whose text
+// differs holds a pending value, as in the desktop window.
+class RecordingView final : public View {
+ public:
+  explicit RecordingView(TextView& inner) : inner_(inner) {}
+  std::string BoxText(Box box) const override { return inner_.BoxText(box); }
+  void SetBoxText(Box box, const std::string& text) override {
+    inner_.SetBoxText(box, text);
+    written_[static_cast<int>(box)] = text;
+  }
+  bool IsSelected(Group group, int index) const override { return inner_.IsSelected(group, index); }
+  void SelectOption(Group group, int index) override { inner_.SelectOption(group, index); }
+  Fault SelectOptionForResult(Group group, int index) override {
+    return inner_.SelectOptionForResult(group, index);
+  }
+  std::string DecimalSeparator() const override { return inner_.DecimalSeparator(); }
+
+  bool Pending(Box box) const {
+    return IsInputBox(box) && inner_.BoxText(box) != written_[static_cast<int>(box)];
+  }
+
+ private:
+  TextView& inner_;
+  std::array<std::string, kBoxCount> written_{};
+};
+
+using SectionClick = Fault (Handlers::*)();
+constexpr SectionClick kSectionCalc[kSectionCount] = {
+    &Handlers::cmdCalc_Click,   &Handlers::cmdOuterCalc_Click,    &Handlers::cmdHole_Click,
+    &Handlers::cmdTCCalc_Click, &Handlers::cmdPaperAndTape_Click, &Handlers::cmdRam_Click};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,9 +149,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   CalcState state;
-  TextView view(separator);
+  TextView text_view(separator);
+  RecordingView view(text_view);
   Handlers handlers(state, view);
-  view.Attach(&handlers);
+  text_view.Attach(&handlers);
   Fault fault = handlers.Form_Load();
   const DesignCalculator design_calculator(separator);
   DesignNumbers numbers;
@@ -133,6 +166,20 @@ int main(int argc, char** argv) {
     numbers_say_where = whole && fault != Fault::None && numbers.fault == fault;
   };
   finish(true);
+  // Before Save, Copy Results and Print: each section with a pending value runs its Calc button,
+  // in section order, until one faults.
+  const auto apply_pending = [&] {
+    for (int i = 0; i < kSectionCount; ++i) {
+      bool pending = false;
+      for (int b = 0; b < kSections[i].box_count; ++b)
+        pending |= view.Pending(kSections[i].boxes[b]);
+      if (!pending) continue;
+      fault = (handlers.*kSectionCalc[i])();
+      finish(false);
+      if (fault != Fault::None) return false;
+    }
+    return true;
+  };
   CalibrationTexts calibration_view;
   CalibrationPresenter calibration(calibration_view, [] {});
   std::string line;
@@ -152,7 +199,7 @@ int main(int argc, char** argv) {
       refusal_detail.clear();
       saved.clear();
       if (f[0] == "type" && f.size() == 3) {
-        view.SetBoxText(static_cast<Box>(std::stoi(f[1])), f[2]);
+        text_view.SetBoxText(static_cast<Box>(std::stoi(f[1])), f[2]);
         continue;  // typing runs no handler and reports nothing
       } else if (f[0] == "click" && f.size() == 3) {
         fault = Click(handlers, f[1], std::stoi(f[2]));
@@ -167,7 +214,9 @@ int main(int argc, char** argv) {
         calibration.Follow(numbers.state, numbers.view);
         (void)calibration.SetTarget(f[1]);
       } else if (f[0] == "copy") {
-        if (numbers.Whole()) {
+        if (!apply_pending()) {
+          // The fault of the Calc button that applied a pending value is reported.
+        } else if (numbers.Whole()) {
           copied = CopiedText(numbers.view);
         } else {
           fault = numbers.fault;
@@ -194,14 +243,15 @@ int main(int argc, char** argv) {
           file_name = f[1].substr(f[1].find_last_of('/') + 1);
         }
       } else if (f[0] == "save") {
-        fault = Fault::None;
-        Design design = CurrentDesign(state, view);
-        design.calibration = calibration.Points();
-        if (const std::string reason = file::UnsavableReason(design); !reason.empty()) {
-          refusal = file_name + " was not saved.";
-          refusal_detail = reason;
-        } else {
-          saved = file::DesignJson(design);
+        if (apply_pending()) {
+          Design design = CurrentDesign(state, view);
+          design.calibration = calibration.Points();
+          if (const std::string reason = file::UnsavableReason(design); !reason.empty()) {
+            refusal = file_name + " was not saved.";
+            refusal_detail = reason;
+          } else {
+            saved = file::DesignJson(design);
+          }
         }
       } else {
         std::fprintf(stderr, "session_replay: not an action: %s\n", line.c_str());
@@ -210,14 +260,14 @@ int main(int argc, char** argv) {
     }
     first = false;
     std::string out = "{\"texts\":[";
-    for (const std::string& text : view.Texts()) {
+    for (const std::string& text : text_view.Texts()) {
       cli::AppendJsonString(out, text);
       out += ',';
     }
     out.back() = ']';
-    out += ",\"selected\":[" + std::to_string(view.Selected(Group::optDistanceUnits)) + ',' +
-           std::to_string(view.Selected(Group::optOilPressureUnits)) + ',' +
-           std::to_string(view.Selected(Group::optForceUnits)) + "],\"kind\":";
+    out += ",\"selected\":[" + std::to_string(text_view.Selected(Group::optDistanceUnits)) + ',' +
+           std::to_string(text_view.Selected(Group::optOilPressureUnits)) + ',' +
+           std::to_string(text_view.Selected(Group::optForceUnits)) + "],\"kind\":";
     const FaultDetail detail =
         fault == Fault::None
             ? FaultDetail{}
