@@ -194,16 +194,18 @@ int Selected(int group) {
   return calculator->Selected(static_cast<Group>(group));
 }
 
-// Each box's tooltip and accessible description in the selected units.
+// Each box's tooltip and accessible description, and whether it is marked as not recalculated.
 std::string Descriptions() {
-  const UnitChoice units = SelectedUnits(*calculator);
-  std::string out = "[";
+  std::string out = "{\"descriptions\":[";
   for (int b = 0; b < kBoxCount; ++b) {
-    cli::AppendJsonString(out, BoxDescription(static_cast<Box>(b), units));
+    cli::AppendJsonString(out, calculator->Description(static_cast<Box>(b)));
     out += ',';
   }
   out.back() = ']';
-  return out;
+  out += ",\"marked\":[";
+  for (int b = 0; b < kBoxCount; ++b) out += calculator->Marked(static_cast<Box>(b)) ? "1," : "0,";
+  out.back() = ']';
+  return out + '}';
 }
 
 // Edit > Copy Results: one row per box, quantity, text and unit, from the design's numbers, as

@@ -68,6 +68,12 @@ class WebCalculator final : public View {
   // The report of a design that cannot be computed whole, for the outputs it refuses.
   Report DesignFault() const;
 
+  // A result box whose text differs from the design's numbers is marked as not recalculated.
+  bool Marked(Box box) const;
+  // The box's tooltip and accessible description, as the desktop's: what it shows in the selected
+  // units, and for a result box why it is empty (not computed) or which button recalculates it.
+  std::string Description(Box box) const;
+
   // An input box whose text differs from what the last refresh wrote holds a pending value.
   bool HasPending() const;
   // Before Save, Copy Results and Print, as on the desktop: each section with a pending value

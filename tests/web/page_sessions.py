@@ -119,6 +119,7 @@ const state = {
   kind: dialog.open ? page.getElementById("report-kind").textContent : "",
   informative: dialog.open ? page.getElementById("report-detail").textContent : "",
   focus: -1,
+  marked: ostrelPage.marked(),
   calibration: ostrelPage.calibrationTexts(),
 };
 if (action === "copy" && window.ostrelLastCopy) state.copied = window.ostrelLastCopy.text;
@@ -197,7 +198,7 @@ def main():
                 "[0,1,2].findIndex(i => { const e = document.getElementById(" +
                 "['optDistanceUnits','optOilPressureUnits','optForceUnits'][g] + '_' + i); " +
                 "return e !== null && e.checked; })), kind: '', informative: '', focus: -1, " +
-                "calibration: p.calibrationTexts()};")]
+                "marked: p.marked(), calibration: p.calibrationTexts()};")]
             for a in actions:
                 state = driver.execute_script(STEP, *(list(a) + [None, None, None])[:4])
                 if state is not None:

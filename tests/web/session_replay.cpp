@@ -279,6 +279,14 @@ int main(int argc, char** argv) {
     out += ",\"informative\":";
     cli::AppendJsonString(out, !refusal.empty() ? refusal_detail : detail.informative);
     out += ",\"focus\":" + std::to_string(detail.has_focus ? static_cast<int>(detail.focus) : -1);
+    // The result boxes the window marks as not recalculated: a text other than the numbers'.
+    out += ",\"marked\":[";
+    for (int i = 0; i < kBoxCount; ++i) {
+      if (!IsInputBox(static_cast<Box>(i)) && text_view.Texts()[i] != numbers.texts[i])
+        out += std::to_string(i) + ',';
+    }
+    if (out.back() == ',') out.pop_back();
+    out += ']';
     calibration.Follow(numbers.state, numbers.view);
     AppendCalibration(out, calibration.Screen());
     if (!copied.empty()) {
