@@ -173,6 +173,11 @@ std::string FileName() {
   return document->FileName();
 }
 
+// The question before New or Open discards the design; empty when there is nothing to lose.
+std::string DiscardQuestion() {
+  return document->AsksBeforeDiscarding() ? document->SaveQuestion() : std::string();
+}
+
 std::string Click(const std::string& name, int index) {
   return ReportJson(calculator->Click(name, index));
 }
@@ -312,6 +317,7 @@ EMSCRIPTEN_BINDINGS(ostrel) {
   emscripten::function("savedBytes", &SavedBytes);
   emscripten::function("title", &Title);
   emscripten::function("fileName", &FileName);
+  emscripten::function("discardQuestion", &DiscardQuestion);
   emscripten::function("click", &Click);
   emscripten::function("choose", &Choose);
   emscripten::function("setText", &SetText);

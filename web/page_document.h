@@ -41,6 +41,13 @@ class PageDocument final {
   // File > Save: the design as the desktop writes it, under the name of the file it came from.
   SavedFile Save();
 
+  // Before New and Open, as on the desktop: a design with a file that differs from it, an untitled
+  // one that differs from the start-up design, or one with pending values asks SaveQuestion().
+  bool AsksBeforeDiscarding() const {
+    return document_.AsksBeforeClosing(Current(), calculator_.HasPending());
+  }
+  std::string SaveQuestion() const { return document_.SaveQuestion(); }
+
   // The desktop window's title, with its modified marker shown as the desktop shows it.
   std::string Title() const;
   // The name of the file last opened or saved; empty for a new design.

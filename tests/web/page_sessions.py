@@ -103,6 +103,8 @@ if (action === "click") {
   page.getElementById(names[a] + "_" + b).click();
 } else {
   page.querySelector("[data-command=new]").click();
+  // A design that differs from its file or the start-up design asks first: Don't Save.
+  if (page.getElementById("discard").open) page.getElementById("discard-no").click();
 }
 """
 
