@@ -7,6 +7,7 @@
 
 #include "ui/calibration_window.h"
 #include "ui/document_window.h"
+#include "ui/tool_windows.h"
 
 namespace ostrel::ui {
 
@@ -27,6 +28,7 @@ CalibrationWindow& ShowPressureCalibration(DocumentWindow& document) {
                      [&document, window] { document.SetCalibration(window->Points()); });
     QObject::connect(&document, &DocumentWindow::DesignReplaced, window,
                      [&document, window] { window->SetPoints(document.Calibration()); });
+    PrepareToolWindow(*window, document);
   }
   window->show();
   window->raise();

@@ -25,8 +25,10 @@
 #include <QString>
 
 #include "design/open_design.h"
+#include "present/accessible_text.h"
 #include "present/box_labels.h"
 #include "present/fault_detail.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/fault_message.h"
 
@@ -190,14 +192,16 @@ void MainWindow::Build() {
       }
     }
   }
-  // Labels name their boxes for assistive technology; every box exists by now.
+  // Labels are their boxes' buddies; every box exists by now. What assistive technology reads
+  // beside the captions comes after.
   for (const Control& c : kControls) {
     if (c.kind != Kind::Label) continue;
     auto* label = findChild<QLabel*>(Name(c));
     QLineEdit* box = boxes_[static_cast<int>(c.box)];
     label->setBuddy(box);
-    box->setAccessibleName(label->text());
   }
+  ExposeCalculator(*this);
+  WhenAccessibilityActive(*this, [this] { DescribeBoxes(); });
   // Connected only now, so that the selections made at creation run no handler. A click on the
   // selected option toggles nothing and so runs nothing.
   for (std::size_t g = 0; g < groups_.size(); ++g) {
@@ -220,7 +224,10 @@ void MainWindow::DescribeBoxes() {
     const QString text = QString::fromStdString(BoxDescription(label.box, units));
     QLineEdit* box = boxes_[static_cast<int>(label.box)];
     box->setToolTip(text);
-    box->setAccessibleDescription(text);
+    if (AccessibilityListens()) {
+      box->setAccessibleDescription(
+          QString::fromStdString(BoxAccessibleDescription(label.box, units)));
+    }
   }
 }
 

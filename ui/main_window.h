@@ -60,7 +60,8 @@ class MainWindow final : public QWidget, public View {
 
  private:
   void Build();
-  // Each box's tooltip and accessible description: its quantity in the selected unit.
+  // Each box's tooltip (its quantity in the selected unit) and, while assistive technology
+  // listens, its accessible description (input or result, and the unit spelt out).
   void DescribeBoxes();
   // The default report: the fault with where the handlers found it, then the box to change.
   void ReportFault(Fault fault);
