@@ -144,6 +144,11 @@ void SetAccessibleRole(QWidget& widget, QAccessible::Role role) {
   }();
   (void)installed;
   widget.setProperty(kRoleProperty, static_cast<int>(role));
+  // An interface Qt made for it before (an event of its construction) has the class's role.
+  if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
+      made && made->role() != role) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+  }
 }
 
 void SetTextAlternative(QWidget& picture, const QString& text) {

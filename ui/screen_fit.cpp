@@ -19,6 +19,8 @@ namespace {
 // A window not yet shown has no frame; the window manager adds a title bar and borders of about
 // this much, which a window as large as the screen must leave room for.
 constexpr QSize kFrameBeforeShown(16, 48);
+// Room kept around a control scrolled into view, so that its neighbours' edges show.
+constexpr int kFocusMargin = 8;
 
 }  // namespace
 
@@ -58,6 +60,12 @@ class ScrollWrapper final : public QObject {
     area_.resize(size_);
     window_.setCentralWidget(scroll);
     area_.show();
+    // Whatever gives a control the focus (Tab, a fault report, a click on its visible edge)
+    // brings all of it into view.
+    QWidget* const area = &area_;
+    QObject::connect(qApp, &QApplication::focusChanged, scroll, [area](QWidget*, QWidget* now) {
+      if (now && area->isAncestorOf(now)) ScrollIntoView(*now);
+    });
     // Moving the area clears its focus; the same control keeps it.
     if (focus_inside) focus->setFocus(Qt::OtherFocusReason);
   }
@@ -69,6 +77,20 @@ class ScrollWrapper final : public QObject {
 
 QSize FittedSize(QSize wanted, QSize frame, QSize available) {
   return wanted.boundedTo(available - frame).expandedTo(QSize(1, 1));
+}
+
+void ScrollIntoView(QWidget& control) {
+  QScrollArea* scroll = nullptr;
+  for (QWidget* w = control.parentWidget(); w && !scroll; w = w->parentWidget())
+    scroll = qobject_cast<QScrollArea*>(w);
+  if (!scroll || !scroll->widget() || !scroll->widget()->isAncestorOf(&control)) return;
+  // The whole control, not only a text box's cursor as QScrollArea::ensureWidgetVisible does.
+  const QRect rect(control.mapTo(scroll->widget(), QPoint(0, 0)), control.size());
+  // One larger than the view fills it, centred.
+  const QSize view = scroll->viewport()->size();
+  scroll->ensureVisible(rect.center().x(), rect.center().y(),
+                        std::min(rect.width() / 2 + kFocusMargin, view.width() / 2),
+                        std::min(rect.height() / 2 + kFocusMargin, view.height() / 2));
 }
 
 void ScrollWhenTooSmall(QMainWindow& window) {

@@ -18,6 +18,10 @@ namespace ostrel::ui {
 // area's. The area's place in the window, with the scroll bars at rest, is the same.
 void ScrollWhenTooSmall(QMainWindow& window);
 
+// Scrolls the scroll area holding `control` (if any) so that all of it shows, with a little room
+// around it where the view has it.
+void ScrollIntoView(QWidget& control);
+
 // The size of a window that wants `wanted` (without its frame, which adds `frame`) on a screen
 // whose free area is `available`: as wanted where it fits, else no larger than that area.
 QSize FittedSize(QSize wanted, QSize frame, QSize available);
