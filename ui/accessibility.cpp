@@ -8,10 +8,13 @@
 #include <utility>
 
 #include <QAccessibleWidget>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRect>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 
@@ -149,6 +152,13 @@ void SetAccessibleRole(QWidget& widget, QAccessible::Role role) {
       made && made->role() != role) {
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
   }
+}
+
+void FocusOnlyTheButton(QMessageBox& box) {
+  // The button box takes the focused button as its proxy when it is shown, so after that.
+  QTimer::singleShot(0, &box, [&box] {
+    if (auto* buttons = box.findChild<QDialogButtonBox*>()) buttons->setFocusProxy(nullptr);
+  });
 }
 
 void SetTextAlternative(QWidget& picture, const QString& text) {

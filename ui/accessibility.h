@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QString>
 
+class QMessageBox;
 class QObject;
 class QWidget;
 
@@ -30,6 +31,10 @@ void ExposeCalculator(QWidget& calculator);
 // Gives `widget` this accessible role instead of the one its class has: a tool window is a
 // window named by its title, not a filler.
 void SetAccessibleRole(QWidget& widget, QAccessible::Role role);
+
+// A message box whose button has the focus reports one focused object, not the button box too
+// (its focus proxy). Call before exec().
+void FocusOnlyTheButton(QMessageBox& box);
 
 // The text alternative of a picture: its accessible description, announced when it changes.
 void SetTextAlternative(QWidget& picture, const QString& text);

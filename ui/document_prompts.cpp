@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "file/design_file.h"
+#include "ui/accessibility.h"
 
 namespace ostrel::ui {
 namespace {
@@ -28,6 +29,7 @@ DocumentPrompts::Answer DialogPrompts::AskSaveChanges(QWidget* parent, const QSt
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Ostrel"), question,
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Save);
+  FocusOnlyTheButton(box);
   switch (box.exec()) {
     case QMessageBox::Save:
       return Answer::Save;
@@ -41,6 +43,7 @@ DocumentPrompts::Answer DialogPrompts::AskSaveChanges(QWidget* parent, const QSt
 void DialogPrompts::ShowProblem(QWidget* parent, const QString& text, const QString& detail) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Ostrel"), text, QMessageBox::Ok, parent);
   if (!detail.isEmpty()) box.setInformativeText(detail);
+  FocusOnlyTheButton(box);
   box.exec();
 }
 

@@ -2,8 +2,9 @@
 // Copyright (C) 2026 The Ostrel developers
 
 // What a screen reader gets through Qt's accessibility interface from every control of the
-// window and from the tool windows, and the keyboard around them: the window's shortcuts from
-// each tool window, Escape, F10.
+// window, from the tool windows and from a message box, and the keyboard around them: the
+// window's shortcuts from each tool window, Escape, F10. Then the smaller matters of the same
+// round: Save As's proposal, Open Recent's missing files, the sheet's date.
 
 #include <map>
 #include <memory>
@@ -12,15 +13,24 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "painting/sheet.h"
 #include "ui/calibration_menu.h"
 #include "ui/calibration_window.h"
 #include "ui/cell_drawing_window.h"
@@ -127,6 +137,34 @@ QAccessibleInterface* Access(QObject* object) {
   return QAccessible::queryAccessibleInterface(object);
 }
 
+int FocusedObjects(QAccessibleInterface* access) {
+  int count = access->state().focused ? 1 : 0;
+  for (int i = 0; i < access->childCount(); ++i) count += FocusedObjects(access->child(i));
+  return count;
+}
+
+// Records what the window asks; cancels every dialog.
+struct Asked {
+  QString save_suggestion;
+  QStringList problems;
+};
+class CancellingPrompts final : public ostrel::ui::DocumentPrompts {
+ public:
+  explicit CancellingPrompts(Asked* asked) : asked_(asked) {}
+  Answer AskSaveChanges(QWidget*, const QString&) override { return Answer::Discard; }
+  void ShowProblem(QWidget*, const QString& text, const QString&) override {
+    asked_->problems << text;
+  }
+  QString ChooseFileToOpen(QWidget*, const QString&) override { return {}; }
+  QString ChooseFileToSave(QWidget*, const QString& suggestion) override {
+    asked_->save_suggestion = suggestion;
+    return {};
+  }
+
+ private:
+  Asked* asked_;
+};
+
 }  // namespace
 
 class WindowAccessibilityTest final : public QObject {
@@ -200,6 +238,8 @@ class WindowAccessibilityTest final : public QObject {
   void initTestCase() {
     ostrel::ui::UseWindowStyle();
     QLocale::setDefault(QLocale::c());
+    // The recent files and the last folder go to a settings file of the tests' own.
+    QStandardPaths::setTestModeEnabled(true);
   }
 
   void init() {
@@ -214,7 +254,7 @@ class WindowAccessibilityTest final : public QObject {
 
   void cleanup() {
     ui_.reset();
-    QVERIFY2(watchdog_->seen().isEmpty(), qPrintable(watchdog_->seen()));
+    if (watchdog_) QVERIFY2(watchdog_->seen().isEmpty(), qPrintable(watchdog_->seen()));
     watchdog_.reset();
   }
 
@@ -307,6 +347,83 @@ class WindowAccessibilityTest final : public QObject {
     QTRY_VERIFY(QApplication::activePopupWidget());
     QApplication::activePopupWidget()->close();
     QCOMPARE(window().menuBar()->focusPolicy(), Qt::NoFocus);
+  }
+
+  // A fault report reports its button as the one focused object.
+  void messageBox_hasOneFocusedObject() {
+    watchdog_.reset();
+    int focused = -1;
+    QTimer::singleShot(50, [&focused] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      focused = FocusedObjects(Access(box));
+      box->reject();
+    });
+    ostrel::ui::ShowFaultMessage(&window(), ostrel::Fault::Overflow);
+    QCOMPARE(focused, 1);
+  }
+
+  // A design never saved is proposed as Untitled.ostrel, a saved one by its own name, both in
+  // a folder that exists.
+  void saveAs_proposesAFileInAFolderThatExists() {
+    Asked asked;
+    ostrel::ui::DocumentWindow window(std::make_unique<CancellingPrompts>(&asked),
+                                      [](ostrel::Fault) {});
+    QVERIFY(!window.SaveAs());
+    QFileInfo proposed(asked.save_suggestion);
+    QCOMPARE(proposed.fileName(), QStringLiteral("Untitled.ostrel"));
+    QVERIFY2(proposed.dir().exists(), qPrintable(asked.save_suggestion));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("cell.ostrel"));
+    QVERIFY(window.SaveTo(path));
+    QVERIFY(!window.SaveAs());
+    QCOMPARE(asked.save_suggestion, QFileInfo(path).absoluteFilePath());
+  }
+
+  // An entry whose file has gone is taken off Open Recent when it fails to open; one that
+  // fails for another reason stays.
+  void openRecent_dropsAFileThatIsGone() {
+    Asked asked;
+    ostrel::ui::DocumentWindow window(std::make_unique<CancellingPrompts>(&asked),
+                                      [](ostrel::Fault) {});
+    QTemporaryDir dir;
+    const QString gone = QFileInfo(dir.filePath(QStringLiteral("gone.ostrel"))).absoluteFilePath();
+    const QString broken =
+        QFileInfo(dir.filePath(QStringLiteral("broken.ostrel"))).absoluteFilePath();
+    window.UpdateRecentMenu();
+    window.RecentMenu()->actions().back()->trigger();  // Clear Menu: earlier runs' files
+    QVERIFY(window.SaveTo(gone) && window.SaveTo(broken));
+    QVERIFY(QFile::remove(gone));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("{") == 1);
+    file.close();
+    const auto entries = [&window] {
+      window.UpdateRecentMenu();
+      QStringList tips;
+      for (QAction* entry : window.RecentMenu()->actions())
+        if (entry->toolTip().endsWith(QStringLiteral(".ostrel"))) tips << entry->toolTip();
+      return tips;
+    };
+    QCOMPARE(entries().size(), 2);
+    for (const QString& path : {gone, broken}) {
+      window.UpdateRecentMenu();
+      for (QAction* entry : window.RecentMenu()->actions()) {
+        if (entry->toolTip() == QDir::toNativeSeparators(path)) entry->trigger();
+      }
+    }
+    QCOMPARE(asked.problems.size(), 2);
+    const QStringList left = entries();
+    QVERIFY(!left.contains(QDir::toNativeSeparators(gone)));
+    QVERIFY(left.contains(QDir::toNativeSeparators(broken)));
+  }
+
+  void sheetDate_isTheSameInEveryLocale() {
+    const QDateTime when(QDate(2026, 12, 9), QTime(14, 5));
+    for (const char* locale : {"de_DE", "en_GB", "en_US", "ar_EG"}) {
+      QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+      QCOMPARE(ostrel::painting::SheetDateText(when), QStringLiteral("2026-12-09 14:05"));
+    }
+    QLocale::setDefault(QLocale::c());
   }
 };
 
