@@ -94,6 +94,8 @@ class WindowSmallScreenTest final : public QObject {
   void tab_bringsEveryControlIntoView() {
     auto* scroll = window().findChild<QScrollArea*>();
     if (!scroll) QSKIP("The window fits its screen: nothing scrolls.");
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
     std::set<QWidget*> reached;
     for (int i = 0; i < 45; ++i) {
       QWidget* focus = QApplication::focusWidget();
