@@ -59,8 +59,8 @@ void GroupOptions(QWidget& calculator, Group group) {
   auto* grouping = new QWidget(frame);
   grouping->setObjectName(Q(kGroupObjectNames[g]));
   SetAccessibleRole(*grouping, QAccessible::Grouping);
-  // Clicks on what the grouping overlaps (the caption line above the options) go through.
-  grouping->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // Not transparent for the mouse: that would hide the options from it too. What the strip
+  // above the options overlaps is labels, which take no clicks.
   const QPoint origin(span.left(), span.top() - kCaptionLine);
   grouping->setGeometry(QRect(origin, QSize(span.width(), span.height() + kCaptionLine)));
   for (const Control& c : kControls) {

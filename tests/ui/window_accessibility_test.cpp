@@ -267,6 +267,16 @@ class WindowAccessibilityTest final : public QObject {
     QVERIFY(ui_->faults.empty());
   }
 
+  // Inside their groupings the options still take the mouse.
+  void options_takeClicks() {
+    for (const Control& c : kControls) {
+      if (c.kind != Kind::Option) continue;
+      auto* option = Child<QRadioButton>(calculator(), c.name, c.index);
+      QTest::mouseClick(option, Qt::LeftButton);
+      QVERIFY2(option->isChecked(), ObjectName(c).c_str());
+    }
+  }
+
   // Named only once something listens: a window made before then names its controls then.
   void namesFollowActivation() {
     QAccessible::setActive(false);
