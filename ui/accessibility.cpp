@@ -59,8 +59,8 @@ void GroupOptions(QWidget& calculator, Group group) {
   auto* grouping = new QWidget(frame);
   grouping->setObjectName(Q(kGroupObjectNames[g]));
   SetAccessibleRole(*grouping, QAccessible::Grouping);
-  // Not transparent for the mouse: that would hide the options from it too. What the strip
-  // above the options overlaps is labels, which take no clicks.
+  // Not made transparent for the mouse, which Qt documents as applying to the children too. The
+  // strip above the options overlaps only labels, which take no clicks.
   const QPoint origin(span.left(), span.top() - kCaptionLine);
   grouping->setGeometry(QRect(origin, QSize(span.width(), span.height() + kCaptionLine)));
   for (const Control& c : kControls) {
