@@ -364,12 +364,18 @@ class WindowAccessibilityTest final : public QObject {
   void messageBox_hasOneFocusedObject() {
     watchdog_.reset();
     int focused = -1;
-    QTimer::singleShot(50, [&focused] {
+    QTimer poll;
+    int waited = 0;
+    // Counted once the box has the keyboard focus (or after five seconds without it).
+    QObject::connect(&poll, &QTimer::timeout, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
+      QWidget* focus = QApplication::focusWidget();
+      if (!(focus && box->isAncestorOf(focus)) && ++waited < 250) return;
       focused = FocusedObjects(Access(box));
       box->reject();
     });
+    poll.start(20);
     ostrel::ui::ShowFaultMessage(&window(), ostrel::Fault::Overflow);
     QCOMPARE(focused, 1);
   }
