@@ -4,7 +4,7 @@
 // What a screen reader gets through Qt's accessibility interface from every control of the
 // window, from the tool windows and from a message box, and the keyboard around them: the
 // window's shortcuts from each tool window, Escape, F10. Then the smaller matters of the same
-// round: Save As's proposal, Open Recent's missing files, the sheet's date.
+// round: Save As's proposal, Open Recent's missing files, the printer's plugin, the sheet's date.
 
 #include <map>
 #include <memory>
@@ -34,6 +34,7 @@
 #include "ui/calibration_menu.h"
 #include "ui/calibration_window.h"
 #include "ui/cell_drawing_window.h"
+#include "ui/sheet_printer.h"
 #include "window_test_support.h"
 
 using ostrel::ui::Control;
@@ -432,6 +433,19 @@ class WindowAccessibilityTest final : public QObject {
     const QStringList left = entries();
     QVERIFY(!left.contains(QDir::toNativeSeparators(gone)));
     QVERIFY(left.contains(QDir::toNativeSeparators(broken)));
+  }
+
+  // File > Print…'s plugin loads as built, and only when asked for.
+  void printer_isAPluginLoadedOnDemand() {
+    const auto print_support_mapped = [] {
+      QFile maps(QStringLiteral("/proc/self/maps"));
+      return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
+    };
+    QVERIFY(!print_support_mapped());
+    QCoreApplication::addLibraryPath(QStringLiteral(OSTREL_PLUGIN_BUILD_DIR));
+    QString error;
+    QVERIFY2(ostrel::ui::LoadSheetPrinter(&error), qPrintable(error));
+    QVERIFY(print_support_mapped());
   }
 
   void sheetDate_isTheSameInEveryLocale() {
