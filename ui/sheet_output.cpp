@@ -10,10 +10,21 @@
 
 #include "painting/paper.h"
 #include "painting/sheet_pdf.h"
+#include "ui/accessibility.h"
 #include "ui/main_window.h"
 #include "ui/sheet_printer.h"
 
 namespace ostrel::ui {
+namespace {
+
+// A warning titled "Ostrel" whose button is its one focused object.
+void Warn(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Ostrel"), text, QMessageBox::Ok, parent);
+  FocusOnlyTheButton(box);
+  box.exec();
+}
+
+}  // namespace
 
 painting::SheetContent SheetOf(const MainWindow& calculator, const QString& design_path) {
   painting::SheetContent content;
@@ -36,7 +47,7 @@ bool ExportSheetAsPdf(QWidget* parent, const painting::SheetContent& content,
   if (path.isEmpty()) return false;
   const QString error = painting::WriteSheetPdf(path, content);
   if (!error.isEmpty()) {
-    QMessageBox::warning(parent, QStringLiteral("Ostrel"), error);
+    Warn(parent, error);
     return false;
   }
   return true;
@@ -46,10 +57,9 @@ bool PrintSheet(QWidget* parent, const painting::SheetContent& content) {
   QString error;
   SheetPrinter* printer = LoadSheetPrinter(&error);
   if (!printer) {
-    QMessageBox::warning(parent, QStringLiteral("Ostrel"),
-                         QStringLiteral("The sheet could not be printed: printing is not "
-                                        "available (%1).")
-                             .arg(error));
+    Warn(parent, QStringLiteral("The sheet could not be printed: printing is not "
+                                "available (%1).")
+                     .arg(error));
     return false;
   }
   const auto paint = [&content](QPainter& painter, const QRectF& page, int dots_per_inch) {
@@ -64,9 +74,8 @@ bool PrintSheet(QWidget* parent, const painting::SheetContent& content) {
     case SheetPrinter::Outcome::NotStarted:
       break;
   }
-  QMessageBox::warning(parent, QStringLiteral("Ostrel"),
-                       QStringLiteral("The sheet could not be printed: the printer could not "
-                                      "be started."));
+  Warn(parent, QStringLiteral("The sheet could not be printed: the printer could not "
+                              "be started."));
   return false;
 }
 
