@@ -7,9 +7,10 @@
 # copy is rebuilt and the whole test suite runs on it; the change counts as caught when a test
 # fails. The source tree itself is never modified.
 #
-#   scripts/mutation-run.sh [--tests-from REV] [NAME...]
+#   scripts/mutation-run.sh [--tests-from REV] [--set SET] [NAME...]
 #
 # NAME...            only these mutations (default: all of them)
+# --set SET          only the mutations of this set (a "# set: SET" line in the list starts one)
 # --tests-from REV   run the tests of git revision REV instead of the current ones (the product
 #                    stays the current one), to compare a suite with an earlier one
 #
@@ -21,11 +22,22 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 tests_from=""
-if [ "${1:-}" = "--tests-from" ]; then
-  [ $# -ge 2 ] || { echo "error: --tests-from needs a git revision" >&2; exit 2; }
-  tests_from="$2"
-  shift 2
-fi
+only_set=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --tests-from)
+      [ $# -ge 2 ] || { echo "error: --tests-from needs a git revision" >&2; exit 2; }
+      tests_from="$2"
+      shift 2
+      ;;
+    --set)
+      [ $# -ge 2 ] || { echo "error: --set needs a set name" >&2; exit 2; }
+      only_set="$2"
+      shift 2
+      ;;
+    *) break ;;
+  esac
+done
 only=("$@")
 
 work="${OSTREL_MUTATION_DIR:-$OSTREL_ROOT/build-mutation}"
@@ -85,8 +97,11 @@ replace_once() {
 caught=0
 survived=0
 total=0
+set_name=""
 while IFS=$'\t' read -r name file from to; do
+  if [[ "$name" =~ ^"# set: "(.*)$ ]]; then set_name="${BASH_REMATCH[1]}"; fi
   [ -z "$name" ] || [[ "$name" == \#* ]] && continue
+  if [ -n "$only_set" ] && [ "$set_name" != "$only_set" ]; then continue; fi
   if [ ${#only[@]} -gt 0 ] && [[ " ${only[*]} " != *" $name "* ]]; then continue; fi
   total=$((total + 1))
   original="$work/original"
@@ -119,5 +134,9 @@ while IFS=$'\t' read -r name file from to; do
   echo "$line" | tee -a "$results"
 done <"$list"
 
-echo "Caught $caught of $total mutations ($survived survived)${tests_from:+ with the tests of $tests_from}." |
+if [ "$total" -eq 0 ]; then
+  echo "error: no mutation is named so${only_set:+ in the set $only_set}" >&2
+  exit 2
+fi
+echo "Caught $caught of $total mutations ($survived survived)${only_set:+ in the set $only_set}${tests_from:+ with the tests of $tests_from}." |
   tee -a "$results"
