@@ -16,6 +16,7 @@
 #include "painting/design_sheet.h"
 #include "ui/calibration_menu.h"
 #include "ui/document_window.h"
+#include "ui/screen_fit.h"
 #include "ui/window_style.h"
 
 namespace {
@@ -82,6 +83,8 @@ int main(int argc, char* argv[]) {
   ostrel::ui::UseWindowStyle();
   ostrel::ui::DocumentWindow window;
   ostrel::ui::AddPressureCalibration(window);
+  // A screen smaller than the window gets a window it can hold, whose calculator area scrolls.
+  ostrel::ui::FitToScreen(window);
   window.show();
   // Opened as File > Open opens it, once the window is up to show any report over it.
   if (!command.file.isEmpty())

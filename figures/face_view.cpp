@@ -33,8 +33,9 @@ Figure FaceView(const CalcState& s) {
   const double truncation_inradius = tel / (2 * std::sqrt(3.0));
   const bool hole_too_wide = hole_radius > face_inradius;
 
-  // The face first: the truncation under it is drawn over it as a hidden outline.
-  f.outlines.push_back({Part::Face, Triangle(oel)});
+  // The face first: the truncation under it is drawn over it as a hidden outline. A hole wider
+  // than the face would hide the face's edges: they are drawn again over it.
+  f.outlines.push_back({Part::Face, Triangle(oel), false, hole_too_wide});
   f.outlines.push_back({Part::Truncation, Triangle(tel)});
   f.circles.push_back({Part::Hole, {0, 0}, hole_radius, hole_too_wide});
 
@@ -56,7 +57,10 @@ Figure FaceView(const CalcState& s) {
                          {hole_radius, 0},
                          {std::fmax(oel / 3, hole_radius) + oel / 12, 0},
                          Box::txtHoleDiameter});
-  if (hole_too_wide) {
+  // The face's corners lie at twice its inradius: a hole reaching past them covers it whole.
+  if (hole_radius > 2 * face_inradius) {
+    f.flaws.push_back({"Hole wider than the face: it covers the whole face", {0, hole_radius}});
+  } else if (hole_too_wide) {
     f.flaws.push_back({"Hole wider than the face's inscribed circle", {0, hole_radius}});
   }
   Finish(f);

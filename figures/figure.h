@@ -38,6 +38,7 @@ struct Outline {
   Part part;
   std::vector<Point> points;  // a closed polygon
   bool flawed = false;        // drawn as it is, marked as a flaw
+  bool over_circles = false;  // its line drawn again over the circles, which would hide it
 };
 
 struct Circle {

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QStringList>
 
 #include "figures/figures.h"
 #include "figures/scale.h"
@@ -326,6 +327,13 @@ void PaintShapes(QPainter& p, const Figure& f, const Layout& layout, double line
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, r, r);
   }
+  for (const figures::Outline& o : f.outlines) {
+    if (!o.over_circles) continue;
+    QPolygonF poly;
+    for (const Point& pt : o.points) poly << layout.Map(pt);
+    p.setPen(pen(o.flawed, LookOf(o.part).line));
+    p.drawPolygon(poly);
+  }
 }
 
 }  // namespace
@@ -401,6 +409,36 @@ void PaintFigure(QPainter& painter, const QRectF& rect, const Figure& figure,
                                    Qt::ElideRight, rect.width()));
   }
   painter.restore();
+}
+
+namespace {
+
+QString FigureText(const Figure& figure, const DimensionLabel& label) {
+  const QString title = QString::fromStdString(figure.title) + QStringLiteral(": ");
+  if (!figure.Drawable()) return title + QString::fromStdString(figure.unavailable);
+  QStringList parts;
+  const auto measured = [&label](Box box, const std::string& name) {
+    QString text = QString::fromUtf8(LabelOf(box).quantity);
+    if (!name.empty())
+      text += QStringLiteral(" (") + QString::fromStdString(name) + QLatin1Char(')');
+    return text + QLatin1Char(' ') + label(box);
+  };
+  for (const figures::Dimension& d : figure.dimensions) parts << measured(d.label, d.name);
+  for (const figures::Diameter& d : figure.diameters) parts << measured(d.label, {});
+  for (const figures::Flaw& flaw : figure.flaws)
+    parts << QStringLiteral("Flaw: ") + QString::fromStdString(flaw.name);
+  return title + parts.join(QStringLiteral("; "));
+}
+
+}  // namespace
+
+QString CellFiguresText(const CalcState& state, const View& view) {
+  const DimensionLabel label = [&view](Box box) { return BoxLabelText(view, box); };
+  return QStringList{FigureText(figures::FaceView(state), label),
+                     FigureText(figures::GapSection(state), label),
+                     FigureText(figures::GasketStrips(state), label)}
+             .join(QStringLiteral(". ")) +
+         QLatin1Char('.');
 }
 
 void PaintCellFigures(QPainter& painter, const QRectF& rect, const CalcState& state,

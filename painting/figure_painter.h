@@ -52,4 +52,9 @@ void PaintFigure(QPainter& painter, const QRectF& rect, const figures::Figure& f
 void PaintCellFigures(QPainter& painter, const QRectF& rect, const CalcState& state,
                       const View& view, const FigureStyle& style);
 
+// The three figures in words, their text alternative for a screen reader: each figure's title,
+// then its dimensions by quantity with the labels it shows, or the sentence shown in its place,
+// and any flaw it names. "Octahedron face on the truncation: Truncation edge length 6 mm; …".
+QString CellFiguresText(const CalcState& state, const View& view);
+
 }  // namespace ostrel::painting

@@ -102,6 +102,10 @@ QString SheetTitle(const QString& design_path) {
   return name.isEmpty() ? QStringLiteral("Untitled design") : name;
 }
 
+QString SheetDateText(const QDateTime& when) {
+  return QLocale::c().toString(when, QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
 QString ProgramVersionText() {
   return QStringLiteral("Ostrel " OSTREL_VERSION);
 }
@@ -121,7 +125,7 @@ void PaintSheet(QPainter& p, const QRectF& page, double device_per_mm,
   const QFont small = SheetFont(kBodyPoints);
   const QFontMetricsF title_fm(title_font, p.device());
   const QFontMetricsF small_fm(small, p.device());
-  const QString stamp = QLocale().toString(content.when, QLocale::ShortFormat);
+  const QString stamp = SheetDateText(content.when);
   const QString version = ProgramVersionText();
   const double stamp_w =
       std::max(small_fm.horizontalAdvance(stamp), small_fm.horizontalAdvance(version)) +

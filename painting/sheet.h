@@ -38,6 +38,10 @@ QString SheetTitle(const QString& design_path);
 // "Ostrel 1.0.0": the program and version that made the sheet.
 QString ProgramVersionText();
 
+// When the sheet was made, as "2026-12-09 14:05" in every locale: a sheet read elsewhere must
+// not be read as another day.
+QString SheetDateText(const QDateTime& when);
+
 // One page on a device whose page is `page` (device units, the whole sheet of paper) with
 // `device_per_mm` device units per millimetre: the title block, every box grouped by the
 // window's sections with its quantity, text and unit, the three figures and the extra block.

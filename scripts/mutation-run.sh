@@ -7,9 +7,12 @@
 # copy is rebuilt and the whole test suite runs on it; the change counts as caught when a test
 # fails. The source tree itself is never modified.
 #
-#   scripts/mutation-run.sh [--tests-from REV] [NAME...]
+#   scripts/mutation-run.sh [--tests-from REV] [--set SET] [--exclude REGEX] [NAME...]
 #
 # NAME...            only these mutations (default: all of them)
+# --set SET          only the mutations of this set (a "# set: SET" line in the list starts one)
+# --exclude REGEX    leave out the tests whose names match (ctest -E), such as the soak tests,
+#                    which take a minute whatever the fault
 # --tests-from REV   run the tests of git revision REV instead of the current ones (the product
 #                    stays the current one), to compare a suite with an earlier one
 #
@@ -21,11 +24,28 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 tests_from=""
-if [ "${1:-}" = "--tests-from" ]; then
-  [ $# -ge 2 ] || { echo "error: --tests-from needs a git revision" >&2; exit 2; }
-  tests_from="$2"
-  shift 2
-fi
+only_set=""
+exclude=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --tests-from)
+      [ $# -ge 2 ] || { echo "error: --tests-from needs a git revision" >&2; exit 2; }
+      tests_from="$2"
+      shift 2
+      ;;
+    --set)
+      [ $# -ge 2 ] || { echo "error: --set needs a set name" >&2; exit 2; }
+      only_set="$2"
+      shift 2
+      ;;
+    --exclude)
+      [ $# -ge 2 ] || { echo "error: --exclude needs a regular expression" >&2; exit 2; }
+      exclude=(-E "$2")
+      shift 2
+      ;;
+    *) break ;;
+  esac
+done
 only=("$@")
 
 work="${OSTREL_MUTATION_DIR:-$OSTREL_ROOT/build-mutation}"
@@ -57,7 +77,7 @@ build_and_test() {
   run cmake --build "$build" --parallel "$jobs" >"$log.build" 2>&1 || return 2
   # The first failing test settles it; a mutation that no test catches runs the whole suite.
   run ctest --test-dir "$build" --no-tests=error --stop-on-failure --parallel "$jobs" \
-    >"$log" 2>&1 || return 1
+    "${exclude[@]}" >"$log" 2>&1 || return 1
   return 0
 }
 
@@ -85,8 +105,11 @@ replace_once() {
 caught=0
 survived=0
 total=0
+set_name=""
 while IFS=$'\t' read -r name file from to; do
+  if [[ "$name" =~ ^"# set: "(.*)$ ]]; then set_name="${BASH_REMATCH[1]}"; fi
   [ -z "$name" ] || [[ "$name" == \#* ]] && continue
+  if [ -n "$only_set" ] && [ "$set_name" != "$only_set" ]; then continue; fi
   if [ ${#only[@]} -gt 0 ] && [[ " ${only[*]} " != *" $name "* ]]; then continue; fi
   total=$((total + 1))
   original="$work/original"
@@ -119,5 +142,9 @@ while IFS=$'\t' read -r name file from to; do
   echo "$line" | tee -a "$results"
 done <"$list"
 
-echo "Caught $caught of $total mutations ($survived survived)${tests_from:+ with the tests of $tests_from}." |
+if [ "$total" -eq 0 ]; then
+  echo "error: no mutation is named so${only_set:+ in the set $only_set}" >&2
+  exit 2
+fi
+echo "Caught $caught of $total mutations ($survived survived)${only_set:+ in the set $only_set}${tests_from:+ with the tests of $tests_from}." |
   tee -a "$results"

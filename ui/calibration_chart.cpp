@@ -2,11 +2,7 @@
 // Copyright (C) 2026 The Ostrel developers
 #include "ui/calibration_chart.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QPluginLoader>
-#include <QStringList>
+#include "ui/plugin_loader.h"
 
 namespace ostrel::ui {
 
@@ -16,22 +12,9 @@ CalibrationChartFactory* LoadCalibrationChart(QString* error) {
   static bool tried = false;
   if (!tried) {
     tried = true;
-    QStringList places{QDir(QCoreApplication::applicationDirPath())
-                           .filePath(QStringLiteral(OSTREL_CHART_PLUGIN_RELATIVE_DIR))};
-    places += QCoreApplication::libraryPaths();
-    const QString file = QStringLiteral(OSTREL_CHART_PLUGIN_FILE);
-    for (const QString& place : places) {
-      const QString path = QDir(place).filePath(file);
-      if (!QFile::exists(path)) continue;
-      QPluginLoader loader(path);
-      factory = qobject_cast<CalibrationChartFactory*>(loader.instance());
-      if (factory) break;
-      failure = loader.errorString();
-    }
-    if (!factory && failure.isEmpty()) {
-      failure =
-          QStringLiteral("%1 was not found in %2").arg(file, places.join(QStringLiteral(", ")));
-    }
+    QObject* instance = LoadProgramPlugin(QStringLiteral(OSTREL_CHART_PLUGIN_FILE), &failure);
+    factory = qobject_cast<CalibrationChartFactory*>(instance);
+    if (instance && !factory) failure = QStringLiteral("the plot plugin makes no plot");
   }
   if (!factory && error) *error = failure;
   return factory;

@@ -7,6 +7,7 @@
 
 #include "ui/calibration_window.h"
 #include "ui/document_window.h"
+#include "ui/tool_windows.h"
 
 namespace ostrel::ui {
 
@@ -67,6 +68,7 @@ CalibrationWindow& ShowPressureCalibration(DocumentWindow& document) {
     QObject::connect(&document, &DocumentWindow::DesignReplaced, window,
                      [&document, window] { window->SetPoints(document.Calibration()); });
     FollowEditEntries(document, *window);
+    PrepareToolWindow(*window, document);
   }
   window->show();
   window->raise();

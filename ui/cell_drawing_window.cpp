@@ -6,7 +6,9 @@
 #include <QScreen>
 
 #include "painting/figure_painter.h"
+#include "ui/accessibility.h"
 #include "ui/main_window.h"
+#include "ui/tool_windows.h"
 
 namespace ostrel::ui {
 
@@ -28,7 +30,15 @@ CellDrawingWindow::CellDrawingWindow(const MainWindow& calculator, QWidget* owne
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(480, 360);
   setFont(DrawingFont());
-  connect(&calculator, &MainWindow::Refreshed, this, qOverload<>(&QWidget::update));
+  // Reached with the keyboard, so that a screen reader can read its text alternative.
+  setFocusPolicy(Qt::StrongFocus);
+  connect(&calculator, &MainWindow::Refreshed, this, &CellDrawingWindow::Follow);
+  Follow();
+}
+
+void CellDrawingWindow::Follow() {
+  SetTextAlternative(*this, painting::CellFiguresText(calculator_.State(), calculator_));
+  update();
 }
 
 QSize CellDrawingWindow::sizeHint() const {
@@ -64,6 +74,7 @@ CellDrawingWindow* ShowCellDrawing(const MainWindow& calculator, QWidget* owner)
     if (screen && frame.right() + window->width() < screen->availableGeometry().right()) {
       window->move(frame.right() + 8, frame.top());
     }
+    PrepareToolWindow(*window, *owner);
   }
   window->show();
   window->raise();

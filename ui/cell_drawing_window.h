@@ -25,6 +25,9 @@ class CellDrawingWindow final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Repaints, and puts into words what the figures show (the drawing's text alternative).
+  void Follow();
+
   const MainWindow& calculator_;
 };
 

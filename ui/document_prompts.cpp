@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "file/design_file.h"
+#include "ui/accessibility.h"
 
 namespace ostrel::ui {
 namespace {
@@ -34,6 +35,7 @@ DocumentPrompts::Answer DialogPrompts::AskSaveChanges(QWidget* parent, const QSt
   QPushButton* cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
   box.setDefaultButton(save);
   box.setEscapeButton(cancel);
+  FocusOnlyTheButton(box);
   box.exec();
   if (box.clickedButton() == save) return Answer::Save;
   if (box.clickedButton() == discard) return Answer::Discard;
@@ -53,6 +55,7 @@ DocumentPrompts::ChangedAnswer DialogPrompts::AskOverwriteChanged(QWidget* paren
   QAbstractButton* save_as =
       box.addButton(QStringLiteral("Save &As\u2026"), QMessageBox::AcceptRole);
   box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+  FocusOnlyTheButton(box);
   box.exec();
   if (box.clickedButton() == overwrite) return ChangedAnswer::Overwrite;
   if (box.clickedButton() == save_as) return ChangedAnswer::SaveAs;
@@ -62,6 +65,7 @@ DocumentPrompts::ChangedAnswer DialogPrompts::AskOverwriteChanged(QWidget* paren
 void DialogPrompts::ShowProblem(QWidget* parent, const QString& text, const QString& detail) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Ostrel"), text, QMessageBox::Ok, parent);
   if (!detail.isEmpty()) box.setInformativeText(detail);
+  FocusOnlyTheButton(box);
   box.exec();
 }
 

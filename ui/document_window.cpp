@@ -21,7 +21,9 @@
 #include "file/design_file.h"
 #include "present/results_table.h"
 #include "ui/results_clipboard.h"
+#include "ui/screen_fit.h"
 #include "ui/sheet_actions.h"
+#include "ui/tool_windows.h"
 
 namespace ostrel::ui {
 namespace {
@@ -60,8 +62,10 @@ DocumentWindow::DocumentWindow(std::unique_ptr<DocumentPrompts> prompts,
   if (focus) focus->setFocus();
   BuildMenus();
   AddDrawingAndSheetActions(*this);
+  AddMenuBarKey(*this);
   const int bar = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
   resize(area.width(), area.height() + bar);
+  ScrollWhenTooSmall(*this);
   connect(calculator_, &MainWindow::Refreshed, this, &DocumentWindow::UpdateTitle);
   connect(calculator_, &MainWindow::InputEdited, this, &DocumentWindow::UpdateTitle);
   UpdateTitle();
@@ -221,7 +225,11 @@ bool DocumentWindow::MayOverwrite(bool& saved_as) {
 
 bool DocumentWindow::SaveAs() {
   if (!calculator_->ApplyPending()) return false;
-  const QString suggestion = document_.HasFile() ? Q(document_.Path()) : recent_.LastFolder();
+  // A file name in a folder that exists: the dialog takes a bare folder's last part for the name.
+  const QString name = document_.HasFile()
+                           ? QFileInfo(Q(document_.Path())).fileName()
+                           : QStringLiteral("Untitled.") + QLatin1String(file::kFileSuffix);
+  const QString suggestion = QDir(recent_.LastFolder()).filePath(name);
   const QString path = prompts_->ChooseFileToSave(this, suggestion);
   return !path.isEmpty() && SaveTo(path);
 }
@@ -271,9 +279,13 @@ void DocumentWindow::UpdateRecentMenu() {
   const QStringList files = recent_.Files();
   for (int i = 0; i < files.size(); ++i) {
     const QString& path = files[i];
-    QAction* entry =
-        recent_menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()),
-                                this, [this, path] { OpenFile(path); });
+    QAction* entry = recent_menu_->addAction(
+        QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), this, [this, path] {
+          // An entry whose file is gone is offered no more.
+          if (!OpenFile(path) && !QFileInfo::exists(path)) {
+            recent_.Remove(path);
+          }
+        });
     entry->setToolTip(QDir::toNativeSeparators(path));
   }
   recent_menu_->addSeparator();

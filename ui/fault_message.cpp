@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "ui/accessibility.h"
+
 namespace ostrel::ui {
 
 void ShowFaultReport(QWidget* parent, Fault fault, const FaultDetail& detail, QLineEdit* change) {
@@ -30,6 +32,7 @@ void ShowFaultReport(QWidget* parent, Fault fault, const FaultDetail& detail, QL
     }
     label->setMinimumWidth(width);
   }
+  FocusOnlyTheButton(box);
   box.exec();
   if (change != nullptr) {
     // Back to the window the report belongs to, where not every platform returns by itself.

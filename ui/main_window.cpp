@@ -27,10 +27,12 @@
 
 #include "core/calc.h"
 #include "design/open_design.h"
+#include "present/accessible_text.h"
 #include "present/box_labels.h"
 #include "present/fault_detail.h"
 #include "present/sections.h"
 #include "present/show_results.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/fault_message.h"
 
@@ -297,14 +299,16 @@ void MainWindow::Build() {
       }
     }
   }
-  // Labels name their boxes for assistive technology; every box exists by now.
+  // Labels are their boxes' buddies; every box exists by now. What assistive technology reads
+  // beside the captions comes after.
   for (const Control& c : kControls) {
     if (c.kind != Kind::Label) continue;
     auto* label = findChild<QLabel*>(Name(c));
     QLineEdit* box = boxes_[static_cast<int>(c.box)];
     label->setBuddy(box);
-    box->setAccessibleName(label->text());
   }
+  ExposeCalculator(*this);
+  WhenAccessibilityActive(*this, [this] { DescribeBoxes(marks_known_); });
   // Connected only now, so that the selections made at creation run no handler. A click on the
   // selected option toggles nothing and so runs nothing.
   for (std::size_t g = 0; g < groups_.size(); ++g) {
@@ -322,25 +326,30 @@ void MainWindow::Build() {
 }
 
 void MainWindow::DescribeBoxes(bool marks) {
+  if (marks) marks_known_ = true;
   const UnitChoice units = SelectedUnits(*this);
   const std::string why = WhyNotComputed(numbers_);
+  // The accessible objects cost start-up time: their descriptions wait for a listener.
+  const bool listens = AccessibilityListens();
   for (const BoxLabel& label : kBoxLabels) {
     const int i = static_cast<int>(label.box);
     QLineEdit* box = boxes_[i];
-    std::string description = BoxDescription(label.box, units);
+    std::string mark_text;
     bool mark = false;
     if (marks && !IsInputBox(label.box)) {
       const std::string text = box->text().toStdString();
       mark = text != numbers_.texts[i];
       if (!numbers_.Computed(label.box)) {
-        description += " \u2014 not computed: " + why;
+        mark_text = " \u2014 not computed: " + why;
       } else if (mark) {
-        description += NotRecalculatedText(label.box);
+        mark_text = NotRecalculatedText(label.box);
       }
     }
-    const QString text = QString::fromStdString(description);
-    box->setToolTip(text);
-    box->setAccessibleDescription(text);
+    box->setToolTip(QString::fromStdString(BoxDescription(label.box, units) + mark_text));
+    if (listens) {
+      box->setAccessibleDescription(
+          QString::fromStdString(BoxAccessibleDescription(label.box, units) + mark_text));
+    }
     if (!marks || mark == marked_[i]) continue;
     marked_[i] = mark;
     // The text in the palette's secondary colour: nothing else about the box changes.

@@ -79,9 +79,10 @@ class MainWindow final : public QWidget, public View {
 
  private:
   void Build();
-  // Each box's tooltip and accessible description: its quantity in the selected unit; with
-  // marks, also whether a result box differs from the design's numbers or was not computed,
-  // and its text colour to match.
+  // Each box's tooltip (its quantity in the selected unit) and, while assistive technology
+  // listens, its accessible description (input or result, and the unit spelt out); with marks,
+  // both also say whether a result box differs from the design's numbers or was not computed,
+  // and its text colour matches.
   void DescribeBoxes(bool marks);
   // The default report: the fault with where the handlers found it, then the box to change.
   void ReportFault(Fault fault);
@@ -112,6 +113,8 @@ class MainWindow final : public QWidget, public View {
   // What the last refresh wrote into each box: a differing input text is pending.
   std::array<std::string, kBoxCount> written_{};
   std::array<bool, kBoxCount> marked_{};
+  // Whether the marks were worked out once: a description made later for a listener keeps them.
+  bool marks_known_ = false;
   std::string numbers_separator_;
   DesignCalculator design_calculator_;
   DesignNumbers numbers_;

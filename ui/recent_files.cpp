@@ -75,7 +75,16 @@ void RecentFiles::Clear() {
 QString RecentFiles::LastFolder() const {
   Load();
   if (!folder_.isEmpty() && QDir(folder_).exists()) return folder_;
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  // The documents folder is named even where it was never made; a dialog handed a folder that
+  // is not there takes its name for the file's.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QDir(documents).exists()) return documents;
+  return QDir::homePath();
+}
+
+void RecentFiles::Remove(const QString& path) {
+  Load();
+  if (files_.removeAll(QFileInfo(path).absoluteFilePath()) > 0) write_.start();
 }
 
 }  // namespace ostrel::ui

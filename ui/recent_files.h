@@ -25,7 +25,10 @@ class RecentFiles final {
   // Puts path first (once) and makes its folder the last folder used.
   void Add(const QString& path);
   void Clear();
-  // Where the file dialogs start: the last folder used, else the user's documents folder.
+  // Takes path off the list (an entry whose file is gone).
+  void Remove(const QString& path);
+  // Where the file dialogs start: the last folder used, else the user's documents folder where
+  // it exists, else the home folder.
   QString LastFolder() const;
 
  private:

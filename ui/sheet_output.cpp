@@ -7,14 +7,24 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include "painting/paper.h"
 #include "painting/sheet_pdf.h"
+#include "ui/accessibility.h"
 #include "ui/main_window.h"
+#include "ui/sheet_printer.h"
 
 namespace ostrel::ui {
+namespace {
+
+// A warning titled "Ostrel" whose button is its one focused object.
+void Warn(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Ostrel"), text, QMessageBox::Ok, parent);
+  FocusOnlyTheButton(box);
+  box.exec();
+}
+
+}  // namespace
 
 painting::SheetContent SheetOf(const MainWindow& calculator, const QString& design_path) {
   painting::SheetContent content;
@@ -38,32 +48,36 @@ bool ExportSheetAsPdf(QWidget* parent, const painting::SheetContent& content,
   if (path.isEmpty()) return false;
   const QString error = painting::WriteSheetPdf(path, content);
   if (!error.isEmpty()) {
-    QMessageBox::warning(parent, QStringLiteral("Ostrel"), error);
+    Warn(parent, error);
     return false;
   }
   return true;
 }
 
 bool PrintSheet(QWidget* parent, const painting::SheetContent& content) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(painting::PaperFor(QLocale())));
-  printer.setDocName(content.title);
-  // The sheet keeps its own margins, wider than any printer's unprintable edge.
-  printer.setFullPage(true);
-  QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Print Sheet"));
-  if (dialog.exec() != QDialog::Accepted) return false;
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    QMessageBox::warning(parent, QStringLiteral("Ostrel"),
-                         QStringLiteral("The sheet could not be printed: the printer could not "
-                                        "be started."));
+  QString error;
+  SheetPrinter* printer = LoadSheetPrinter(&error);
+  if (!printer) {
+    Warn(parent, QStringLiteral("The sheet could not be printed: printing is not "
+                                "available (%1).")
+                     .arg(error));
     return false;
   }
-  const QRectF page = printer.paperRect(QPrinter::DevicePixel);
-  painting::PaintSheet(painter, QRectF(0, 0, page.width(), page.height()),
-                       painting::DevicePerMm(printer.resolution()), content);
-  return painter.end();
+  const auto paint = [&content](QPainter& painter, const QRectF& page, int dots_per_inch) {
+    painting::PaintSheet(painter, page, painting::DevicePerMm(dots_per_inch), content);
+  };
+  switch (printer->Print(parent, QStringLiteral("Print Sheet"), content.title,
+                         QPageSize(painting::PaperFor(QLocale())), paint)) {
+    case SheetPrinter::Outcome::Printed:
+      return true;
+    case SheetPrinter::Outcome::Cancelled:
+      return false;
+    case SheetPrinter::Outcome::NotStarted:
+      break;
+  }
+  Warn(parent, QStringLiteral("The sheet could not be printed: the printer could not "
+                              "be started."));
+  return false;
 }
 
 }  // namespace ostrel::ui

@@ -79,6 +79,32 @@ TEST(OilPressureTest, AnyForceComesBackToTheFloatsPrecision) {
   }
 }
 
+// Forces at a power of two, where the force's step below is half the step above: there the
+// float nearest the exact quotient comes back one step short of the force, and the next oil
+// pressure up gives it exactly.
+TEST(OilPressureTest, ForceMissedByTheNearestFloatIsHitByItsNeighbour) {
+  struct Case {
+    const char* name;
+    float ram;
+    float force;
+    float oil;
+  };
+  const Case cases[] = {
+      {"second preset, 1024 kN", kPressPresets[1], 1024, 6.2372818f},
+      {"second preset, 0.125 kN", kPressPresets[1], 0.125f, 0.000761386938f},
+      {"fourth preset, 1024 kN", kPressPresets[3], 1024, 9.52372074f},
+      {"fourth preset, 16384 kN", kPressPresets[3], 16384, 152.379532f},
+      {"first preset, 1000 kN (the nearest float hits)", kPressPresets[0], 1000, 6.82877254f},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CurveValue found = OilPressureFor(c.force, c.ram);
+    ASSERT_TRUE(found.ok()) << found.reason;
+    EXPECT_EQ(found.value, c.oil);
+    EXPECT_EQ(ForceOf(found.value, c.ram), c.force);
+  }
+}
+
 TEST(OilPressureTest, RefusesWhatHasNoPositiveFiniteOilPressure) {
   struct Refusal {
     const char* name;
@@ -94,6 +120,10 @@ TEST(OilPressureTest, RefusesWhatHasNoPositiveFiniteOilPressure) {
       {"negative force", -5, 431.8f, "the force is not a positive number"},
       {"NaN force", kNaN, 431.8f, "the force is not a positive number"},
       {"infinite force", kInf, 431.8f, "the force is not a positive number"},
+      {"negative zero force", -0.0f, 431.8f, "the force is not a positive number"},
+      {"minus infinite force", -kInf, 431.8f, "the force is not a positive number"},
+      {"negative zero ram", 1000, -0.0f, "the ram diameter is not a positive number"},
+      {"minus infinite ram", 1000, -kInf, "the ram diameter is not a positive number"},
       {"oil beyond float", 3e38f, 1e-3f, "the oil pressure would be beyond the range of numbers"},
       {"oil below float", 1e-40f, 1e6f, "the oil pressure would be too small to hold"},
   };

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Ostrel developers
 # Runs the ostrel program once and checks what it did:
-#   PROGRAM, ARGS (separated by |), INPUT (standard input, a file; optional), EXPECT_STATUS,
+#   PROGRAM, ARGS (separated by |), INPUT (standard input, a file; optional), OUTPUT (a file
+#   standard output goes to instead, such as /dev/full; optional), EXPECT_STATUS,
 #   EXPECT_OUT / EXPECT_ERR (files holding the whole expected output; optional),
 #   OUT_CONTAINS / ERR_CONTAINS (a text the output must hold; optional),
 #   NO_FILE (a file that must not exist after the run; removed before it; optional).
@@ -12,8 +13,13 @@ endif()
 if(NO_FILE)
   file(REMOVE ${NO_FILE})
 endif()
-execute_process(COMMAND ${PROGRAM} ${ARGS} ${input_option}
-                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(OUTPUT)
+  set(output_option OUTPUT_FILE ${OUTPUT})
+else()
+  set(output_option OUTPUT_VARIABLE out)
+endif()
+execute_process(COMMAND ${PROGRAM} ${ARGS} ${input_option} ${output_option}
+                ERROR_VARIABLE err RESULT_VARIABLE status)
 set(failed "")
 if(NOT status STREQUAL EXPECT_STATUS)
   string(APPEND failed "exit status ${status}, expected ${EXPECT_STATUS}\n")

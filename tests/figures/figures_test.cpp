@@ -158,6 +158,34 @@ TEST(FaceView, HoleWiderThanTheInscribedCircleIsMarked) {
   EXPECT_TRUE(FaceView(s).flaws.empty());
 }
 
+// Past the face's corners (twice the inradius, 16.17 mm across for OEL 14) the hole covers the
+// whole face: the sentence says so, and the face's outline is drawn again over the hole.
+TEST(FaceView, HoleWiderThanTheWholeFaceIsSaidAndTheFaceStaysVisible) {
+  CalcState s = WorkedDesign();
+  const struct {
+    float diameter;
+    const char* flaw;
+    bool face_on_top;
+  } cases[] = {
+      {16.2f, "Hole wider than the face: it covers the whole face", true},
+      {16.1f, "Hole wider than the face's inscribed circle", true},
+      {5.6f, nullptr, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.diameter);
+    s.HoleDiameter = c.diameter;
+    const Figure f = FaceView(s);
+    ASSERT_TRUE(f.Drawable());
+    ASSERT_EQ(f.flaws.size(), c.flaw ? 1u : 0u);
+    if (c.flaw) {
+      EXPECT_EQ(f.flaws[0].name, c.flaw);
+    }
+    const Outline* face = Find(f, Part::Face, 0);
+    ASSERT_TRUE(face);
+    EXPECT_EQ(face->over_circles, c.face_on_top);
+  }
+}
+
 TEST(GasketStrips, WorkedDesignHasTrapezoidsOfTheStoredEdges) {
   const Figure f = GasketStrips(WorkedDesign());
   ASSERT_TRUE(f.Drawable()) << f.unavailable;

@@ -182,6 +182,35 @@ class SheetTest : public QObject {
     QVERIFY(inked > 1000);
   }
 
+  void titleInTheMetadataAndOnThePage_data() {
+    QTest::addColumn<QString>("title");
+    QTest::newRow("file name") << QStringLiteral("cell.ostrel");
+    // The characters a PDF string escapes, and text beyond Latin-1 in the metadata.
+    QTest::newRow("parentheses and backslash") << QStringLiteral("a (b) \\ c).ostrel");
+    QTest::newRow("beyond ASCII") << QString::fromUtf8("Zelle \u00fc \u2014 \u00e9.ostrel");
+  }
+
+  // The title a reader's PDF viewer shows in its window and its document properties, and the
+  // program that made the file.
+  void titleInTheMetadataAndOnThePage() {
+    QFETCH(QString, title);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+      QSKIP("pdfinfo (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QCOMPARE(painting::WriteDesignSheet(StartupDesign(), title, pdf), QString());
+    const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("(^|\n)Title: +") +
+                                              QRegularExpression::escape(title) + "\n")),
+             qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(
+                 QStringLiteral("\nCreator: +") +
+                 QRegularExpression::escape(painting::ProgramVersionText()) + "\n")),
+             qPrintable(info));
+    const QString flowing = Run(QStringLiteral("pdftotext"), {pdf, "-"}).simplified();
+    QVERIFY2(flowing.contains(title), qPrintable(flowing));
+  }
+
   void paperFollowsTheLocale_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<int>("paper");

@@ -272,5 +272,44 @@ TEST(LastFaultLocation, ClearedByARunWithoutFault) {
   EXPECT_FALSE(DescribeFault(Fault::Overflow, handlers.LastFaultLocation(), ".").has_focus);
 }
 
+std::string Times(const std::string& piece, int n) {
+  std::string text;
+  for (int i = 0; i < n; ++i) text += piece;
+  return text;
+}
+
+// The typed text a report quotes: 40 characters at most (a longer one keeps 39 and an ellipsis),
+// a character counted once however many bytes it takes, control characters and DEL as blanks.
+TEST(FaultReportQuote, AtMost40CharactersOnOneLine) {
+  const std::string e = "\xC3\xA9";            // U+00E9, two bytes
+  const std::string gem = "\xF0\x9F\x92\x8E";  // U+1F48E, four bytes
+  struct Case {
+    const char* name;
+    std::string typed;
+    std::string quoted;
+  };
+  const Case cases[] = {
+      {"Letters40", std::string(40, 'x'), std::string(40, 'x')},
+      {"Letters41", std::string(41, 'x'), std::string(39, 'x') + "\u2026"},
+      {"TwoByteCharacters40", Times(e, 40), Times(e, 40)},
+      {"TwoByteCharacters41", Times(e, 41), Times(e, 39) + "\u2026"},
+      {"FourByteCharacters40", Times(gem, 40), Times(gem, 40)},
+      {"FourByteCharacters41", Times(gem, 41), Times(gem, 39) + "\u2026"},
+      {"ControlCharactersAndDelete",
+       "1\t2\r3\x7f"
+       "4\x01",
+       "1 2 3 4 "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FaultLocation where;
+    where.place = FaultPlace::Reading;
+    where.box = Box::txtCubeSize;
+    where.text = c.typed;
+    EXPECT_EQ(DescribeFault(Fault::TypeMismatch, where, ".").informative,
+              "Cube size: \"" + c.quoted + "\" is not a number. Use a number such as 14 or 2.5.");
+  }
+}
+
 }  // namespace
 }  // namespace ostrel

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
@@ -35,6 +36,7 @@
 #include "painting/sheet.h"
 #include "present/results_table.h"
 #include "support/recorded_text.h"
+#include "ui/accessibility.h"
 #include "ui/cell_drawing_window.h"
 #include "ui/document_prompts.h"
 #include "ui/results_clipboard.h"
@@ -176,6 +178,10 @@ class OneDesignTest final : public QObject {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
     QLocale::setDefault(QLocale::c());
     UseWindowStyle();
+    // As with a screen reader running: the boxes' accessible descriptions are set only then (the
+    // first question installs the window's listener for the activation).
+    (void)AccessibilityListens();
+    QAccessible::setActive(true);
   }
 
   void init() {

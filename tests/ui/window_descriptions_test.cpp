@@ -2,14 +2,18 @@
 // Copyright (C) 2026 The Ostrel developers
 
 // Every box's tooltip and accessible description name its quantity and the unit currently
-// selected, through every option of every unit group; accessible names stay the labels'
-// captions, box texts stay as the refresh writes them, and the window carries its icon.
+// selected, through every option of every unit group; accessible names are the quantities' full
+// names and accessible descriptions say input or result and the unit, spelt out; box texts stay
+// as the refresh writes them, and the window carries its icon.
 
 #include <iterator>
 #include <map>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
+#include <QAccessible>
 #include <QIcon>
 #include <QLineEdit>
 #include <QList>
@@ -97,6 +101,40 @@ constexpr Described kDescribed[] = {
      "Theoretical pressure (GPa)"},
 };
 
+// The unit as a screen reader says it, from the short unit the tooltip shows.
+QString Spoken(const QString& unit) {
+  static const std::map<QString, QString> kSpoken = {
+      {QStringLiteral("mm"), QStringLiteral("millimetres")},
+      {QStringLiteral("in"), QStringLiteral("inches")},
+      {QStringLiteral("mm\u00b3"), QStringLiteral("cubic millimetres")},
+      {QStringLiteral("in\u00b3"), QStringLiteral("cubic inches")},
+      {QStringLiteral("degrees"), QStringLiteral("degrees")},
+      {QStringLiteral("MPa"), QStringLiteral("megapascals")},
+      {QStringLiteral("bar"), QStringLiteral("bars")},
+      {QStringLiteral("psi"), QStringLiteral("pounds per square inch")},
+      {QStringLiteral("kN"), QStringLiteral("kilonewtons")},
+      {QStringLiteral("metric tons"), QStringLiteral("metric tons")},
+      {QStringLiteral("US tons"), QStringLiteral("US tons")},
+      {QStringLiteral("GPa"), QStringLiteral("gigapascals")},
+  };
+  return kSpoken.at(unit);
+}
+
+// The boxes the user types; the others are results.
+bool IsInput(const char* box) {
+  static const std::set<std::string> kInputs = {"txtOEL",
+                                                "txtTEL",
+                                                "txtGasketWidth",
+                                                "txtHoleDiameter",
+                                                "txtTCCentralDepth",
+                                                "txtTCEdgePosition",
+                                                "txtCubeSize",
+                                                "txtTapeThickness",
+                                                "txtRamDiameter",
+                                                "txtOilPressure"};
+  return kInputs.count(box) > 0;
+}
+
 }  // namespace
 
 class WindowDescriptionsTest final : public QObject {
@@ -117,8 +155,11 @@ class WindowDescriptionsTest final : public QObject {
       const QString expected = QString::fromUtf8(d.quantity) + QStringLiteral(" (") +
                                UnitOf(d.kind, units) + QStringLiteral(")");
       QCOMPARE(widget->toolTip(), expected);
-      QCOMPARE(widget->accessibleDescription(), expected);
-      QCOMPARE(widget->accessibleName(), QString::fromUtf8(d.caption));
+      // Assistive technology gets the quantity's full name, and whether it is typed or computed
+      // with its unit spelt out.
+      const QString use = IsInput(d.box) ? QStringLiteral("input, ") : QStringLiteral("result, ");
+      QCOMPARE(widget->accessibleDescription(), use + Spoken(UnitOf(d.kind, units)));
+      QCOMPARE(widget->accessibleName(), QString::fromUtf8(d.quantity));
     }
   }
 
@@ -140,6 +181,8 @@ class WindowDescriptionsTest final : public QObject {
   void init() {
     watchdog_ = std::make_unique<ModalWatchdog>();
     ui_ = std::make_unique<RecordingWindow>();
+    // As with a screen reader running: the window describes its boxes for it only then.
+    QAccessible::setActive(true);
     ui_->window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ui_->window));
   }
@@ -187,7 +230,7 @@ class WindowDescriptionsTest final : public QObject {
              QStringLiteral("Octahedron volume (in\u00b3)"));
     QCOMPARE(BoxWidget("txtOilPressure")->toolTip(), QStringLiteral("Oil pressure (psi)"));
     QCOMPARE(BoxWidget("txtTheoreticalPressure")->accessibleDescription(),
-             QStringLiteral("Theoretical pressure (GPa)"));
+             QStringLiteral("result, gigapascals"));
   }
 
   // A unit change whose refresh faults still changes the unit that the descriptions name.
@@ -202,7 +245,7 @@ class WindowDescriptionsTest final : public QObject {
     QVERIFY(BoxWidget("txtOctahedronVolume")
                 ->toolTip()
                 .startsWith(QStringLiteral("Octahedron volume (in\u00b3) \u2014 not computed: ")));
-    QCOMPARE(oel->accessibleDescription(), QStringLiteral("Octahedron edge length (in)"));
+    QCOMPARE(oel->accessibleDescription(), QStringLiteral("input, inches"));
   }
 
   void windowIcon() {
