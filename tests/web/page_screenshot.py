@@ -3,8 +3,11 @@
 # Copyright (C) 2026 The Ostrel developers
 """Screenshot of the page as it opens (menu bar and calculator) in headless Chromium, for the docs:
 
-    page_screenshot.py build-web/ostrel.html OUT.png
-    convert desktop.png OUT.png -gravity north +append docs/web-beside-desktop.png
+    page_screenshot.py build-web/ostrel.html page.png       (prints the page's size, W x H)
+    build/tests/ui/ostrel_window_screenshot desktop.png
+    convert page.png -crop WxH+0+0 +repage page.png
+    convert desktop.png \( -size 16x10 xc:white \) page.png -background white -gravity north \
+        +append +repage docs/web-beside-desktop.png
 """
 import sys
 
