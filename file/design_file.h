@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "calibration/limits.h"
 #include "design/design.h"
 #include "file/disk_file.h"
 
@@ -28,8 +29,9 @@ inline constexpr const char* kMimeType = "application/x-ostrel-design";
 inline constexpr const char* kFormatName = "ostrel-design";
 inline constexpr int kFormatVersion = 1;
 inline constexpr std::int64_t kMaxFileBytes = 1024 * 1024;
-inline constexpr int kMaxCalibrationPoints = 1000;
-inline constexpr int kMaxLabelCharacters = 200;
+// A file holds what the calibration table accepts, and no more: one set of limits for both.
+inline constexpr int kMaxCalibrationPoints = static_cast<int>(ostrel::kMaxCalibrationPoints);
+inline constexpr int kMaxLabelCharacters = static_cast<int>(ostrel::kMaxLabelCharacters);
 
 // Either a design or the reason there is none.
 struct DesignRead {
