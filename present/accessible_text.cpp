@@ -2,9 +2,10 @@
 // Copyright (C) 2026 The Ostrel developers
 #include "present/accessible_text.h"
 
-#include <charconv>
 #include <cstddef>
 #include <iterator>
+
+#include <fmt/format.h>
 
 #include "core/calc.h"
 #include "present/units.h"
@@ -75,11 +76,8 @@ std::string BoxAccessibleDescription(Box box, const UnitChoice& units) {
 
 std::string PresetDescription(int index) {
   if (index < 0 || index >= kPressPresetCount) return {};
-  char digits[32];
-  const auto end = std::to_chars(std::begin(digits), std::end(digits), double{kPressPresets[index]},
-                                 std::chars_format::fixed, 1)
-                       .ptr;
-  return "Sets the ram diameter to " + std::string(digits, end) + " mm";
+  // fmt, not to_chars: the WebAssembly build's C++ library has no floating-point to_chars.
+  return "Sets the ram diameter to " + fmt::format("{:.1f}", double{kPressPresets[index]}) + " mm";
 }
 
 }  // namespace ostrel

@@ -7,6 +7,7 @@ set -euo pipefail
 
 OSTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 OSTREL_BUILD="${OSTREL_BUILD:-$OSTREL_ROOT/build}"
+OSTREL_WEB_BUILD="${OSTREL_WEB_BUILD:-$OSTREL_ROOT/build-web}"
 
 ostrel_install_missing() {
   local missing=()

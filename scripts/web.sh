@@ -5,7 +5,6 @@
 # inside) and ostrel_batch.js (the command line's --batch under Node). Installs what is missing.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-OSTREL_WEB_BUILD="${OSTREL_WEB_BUILD:-$OSTREL_ROOT/build-web}"
 
 ostrel_install_missing "${OSTREL_WEB_PACKAGES[@]}"
 # Debian's emscripten finds its Node modules (acorn) only through NODE_PATH.
@@ -14,4 +13,4 @@ export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
 unset CMAKE_CXX_COMPILER_LAUNCHER
 emcmake cmake -S "$OSTREL_ROOT" -B "$OSTREL_WEB_BUILD" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$OSTREL_WEB_BUILD" --parallel "$(nproc)"
-echo "Built $OSTREL_WEB_BUILD/ostrel_batch.js"
+echo "Built $OSTREL_WEB_BUILD/ostrel.html and $OSTREL_WEB_BUILD/web/ostrel_batch.js"

@@ -5,8 +5,10 @@
 
 #include <vector>
 
+#include "calibration/presenter/calibration_presenter.h"
 #include "present/results_table.h"
 #include "present/sections.h"
+#include "web/calibration_panel.h"
 #include "web/figure_svg.h"
 
 namespace ostrel::web {
@@ -55,9 +57,46 @@ std::string Sections(const std::vector<ResultRow>& rows, int first, int last) {
   return out + "</div>";
 }
 
+// Keeps what the presenter shows; the sheet has no entries to refuse.
+class ScreenCopy final : public CalibrationView {
+ public:
+  void Show(const CalibrationScreen& screen) override { screen_ = screen; }
+  void Refuse(const CalibrationRefusal&) override {}
+  const CalibrationScreen& Screen() const { return screen_; }
+
+ private:
+  CalibrationScreen screen_;
+};
+
+// As the desktop's sheet: a rule, the title, the table (a point that breaks the rule marked with
+// " *"), the calibrated pressure at the calculator's force or the presenter's status, the plot.
+std::string Calibration(const CalcState& state, const View& view,
+                        const std::vector<CalibrationPoint>& points) {
+  ScreenCopy copy;
+  CalibrationPresenter presenter(copy, {});
+  presenter.SetPoints(points);
+  presenter.Follow(state, view);
+  const CalibrationScreen& s = copy.Screen();
+  std::string out = "<div class=\"sheet-calibration\"><h2>Pressure calibration</h2><div>";
+  out += "<table><tr><th class=\"value\">" + Escaped(s.force_header) +
+         "</th><th class=\"value\">Pressure (GPa)</th><th>Label</th></tr>";
+  for (const CalibrationRowTexts& row : s.rows) {
+    out += "<tr><td class=\"value\">" + Escaped(row.force) + "</td><td class=\"value\">" +
+           Escaped(row.pressure) + "</td><td>" + Escaped(row.label) +
+           (row.breaks_rule ? " *" : "") + "</td></tr>";
+  }
+  out += "</table><p>";
+  out += s.status.empty() ? "Calibrated pressure at " + Escaped(s.current_force) + ": " +
+                                Escaped(s.current_pressure)
+                          : Escaped(s.status);
+  out += "</p></div>" + CalibrationPlotSvg(s.plot) + "</div>";
+  return out;
+}
+
 }  // namespace
 
-std::string SheetHtml(const CalcState& state, const View& view, std::string_view title,
+std::string SheetHtml(const CalcState& state, const View& view,
+                      const std::vector<CalibrationPoint>& calibration, std::string_view title,
                       std::string_view stamp) {
   const std::vector<ResultRow> rows = ResultRows(view);
   std::string out = "<header><h1>" + Escaped(title) + "</h1><div class=\"stamp\">" +
@@ -65,6 +104,7 @@ std::string SheetHtml(const CalcState& state, const View& view, std::string_view
   out += "<div class=\"sheet-values\">" + Sections(rows, 0, kLeftColumnSections) +
          Sections(rows, kLeftColumnSections, kSectionCount) + "</div>";
   out += "<div class=\"sheet-figures\">" + CellDrawingSvg(state, view) + "</div>";
+  if (!calibration.empty()) out += Calibration(state, view, calibration);
   return out;
 }
 

@@ -5,12 +5,44 @@
 
 #include <utility>
 
+#include "core/calc.h"
 #include "core/fault.h"
 #include "design/open_design.h"
+#include "present/box_labels.h"
 #include "present/fault_detail.h"
+#include "present/sections.h"
+#include "present/show_results.h"
 #include "ui/controls.h"
 
 namespace ostrel::web {
+namespace {
+
+// The Calc button of each section, in the window's order: what applies a pending value.
+using SectionClick = Fault (Handlers::*)();
+constexpr SectionClick kSectionCalc[kSectionCount] = {
+    &Handlers::cmdCalc_Click,   &Handlers::cmdOuterCalc_Click,    &Handlers::cmdHole_Click,
+    &Handlers::cmdTCCalc_Click, &Handlers::cmdPaperAndTape_Click, &Handlers::cmdRam_Click};
+
+int SectionOf(Box box) {
+  for (int i = 0; i < kSectionCount; ++i) {
+    for (int b = 0; b < kSections[i].box_count; ++b) {
+      if (kSections[i].boxes[b] == box) return i;
+    }
+  }
+  return kSectionCount - 1;
+}
+
+// What a marked box's description adds: the button that recalculates it (the desktop's words).
+std::string NotRecalculatedText(Box box) {
+  const int section = SectionOf(box);
+  const std::string button = section + 1 == kSectionCount
+                                 ? std::string("Calc => in the pressure column")
+                                 : "Calc -> in section " + std::to_string(section + 1);
+  return " \u2014 not recalculated since its inputs changed: " + button +
+         " (or Calculate All, F9) recalculates it.";
+}
+
+}  // namespace
 
 WebCalculator::WebCalculator(std::string separator) : separator_(std::move(separator)) {}
 
@@ -21,7 +53,7 @@ Report WebCalculator::Load() {
   captured_ = &first;
   const Fault fault = handlers_.Form_Load();
   captured_ = nullptr;
-  return Finish(first != Fault::None ? first : fault);
+  return Finish(first != Fault::None ? first : fault, true);
 }
 
 Report WebCalculator::Open(const Design& design) {
@@ -29,7 +61,53 @@ Report WebCalculator::Open(const Design& design) {
   captured_ = &first;
   const Fault fault = OpenDesign(design, state_, *this);
   captured_ = nullptr;
-  return Finish(first != Fault::None ? first : fault);
+  return Finish(first != Fault::None ? first : fault, true);
+}
+
+Report WebCalculator::CalculateAll() {
+  Fault fault = All_Calc(state_);
+  if (fault == Fault::None) fault = ShowResults(state_, *this);
+  return Finish(fault, true);
+}
+
+bool WebCalculator::Marked(Box box) const {
+  const int i = static_cast<int>(box);
+  return !IsInputBox(box) && texts_[i] != numbers_.texts[i];
+}
+
+std::string WebCalculator::Description(Box box) const {
+  std::string description = BoxDescription(box, SelectedUnits(*this));
+  if (IsInputBox(box)) return description;
+  if (!numbers_.Computed(box))
+    return description + " \u2014 not computed: " + WhyNotComputed(numbers_);
+  if (Marked(box)) description += NotRecalculatedText(box);
+  return description;
+}
+
+bool WebCalculator::HasPending() const {
+  for (const DesignInput& input : kDesignInputs) {
+    const int i = static_cast<int>(input.box);
+    if (texts_[i] != written_[i]) return true;
+  }
+  return false;
+}
+
+Report WebCalculator::ApplyPending() {
+  for (int i = 0; i < kSectionCount; ++i) {
+    bool pending = false;
+    for (int b = 0; b < kSections[i].box_count; ++b) {
+      const auto box = static_cast<int>(kSections[i].boxes[b]);
+      pending |= IsInputBox(kSections[i].boxes[b]) && texts_[box] != written_[box];
+    }
+    if (!pending) continue;
+    Report report = Finish((handlers_.*kSectionCalc[i])());
+    if (!report.kind.empty()) return report;
+  }
+  return {};
+}
+
+Report WebCalculator::DesignFault() const {
+  return Describe(numbers_.fault, numbers_.where);
 }
 
 Report WebCalculator::Click(const std::string& name, int index) {
@@ -75,9 +153,17 @@ Fault WebCalculator::SelectOptionForResult(Group group, int index) {
   return fault;
 }
 
-Report WebCalculator::Finish(Fault fault) {
+Report WebCalculator::Finish(Fault fault, bool whole) {
+  design_calculator_.Compute(CurrentDesign(state_, *this), numbers_);
+  if (whole && !numbers_.Whole()) texts_ = written_ = numbers_.texts;
+  // A whole sequence stores nothing where it faults: the numbers say where.
+  if (whole && numbers_.fault == fault) return Describe(fault, numbers_.where);
+  return Describe(fault, handlers_.LastFaultLocation());
+}
+
+Report WebCalculator::Describe(Fault fault, const FaultLocation& where) const {
   if (fault == Fault::None) return {};
-  const FaultDetail detail = DescribeFault(fault, handlers_.LastFaultLocation(), separator_);
+  const FaultDetail detail = DescribeFault(fault, where, separator_);
   return {FaultText(fault), detail.informative,
           detail.has_focus ? static_cast<int>(detail.focus) : -1};
 }

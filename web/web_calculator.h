@@ -9,6 +9,7 @@
 #include "core/calc_state.h"
 #include "core/fault.h"
 #include "design/design.h"
+#include "design/design_numbers.h"
 #include "present/handlers.h"
 #include "present/view.h"
 
@@ -37,9 +38,13 @@ class WebCalculator final : public View {
 
   // View: the texts and selections as the page last copied them in, or as a handler left them.
   std::string BoxText(Box box) const override { return texts_[static_cast<int>(box)]; }
+  // A handler's write: the box then holds no pending value.
   void SetBoxText(Box box, const std::string& text) override {
     texts_[static_cast<int>(box)] = text;
+    written_[static_cast<int>(box)] = text;
   }
+  // The user's typing, as the page's script copies it in.
+  void Type(Box box, const std::string& text) { texts_[static_cast<int>(box)] = text; }
   bool IsSelected(Group group, int index) const override {
     return selected_[static_cast<int>(group)] == index;
   }
@@ -51,22 +56,47 @@ class WebCalculator final : public View {
   Report Load();  // also File > New
   Report Click(const std::string& name, int index);
   Report Choose(Group group, int index);  // a click on an option
-  // File > Open: the design's open sequence on the calculator, as the desktop runs it. The page
-  // has no file menu entry for it until the design file layer builds without Qt; this is where
-  // the parsed design goes.
+  // File > Open: the design's open sequence on the calculator, as the desktop runs it.
   Report Open(const Design& design);
+  // Edit > Calculate All: All_Calc on the stored inputs, then the refresh, as Open ends.
+  Report CalculateAll();
+
+  // The design's numbers after the last action (design/design_numbers.h): what Copy Results, the
+  // sheet and the drawing show. After Load, Open and Calculate All of a design that cannot be
+  // computed whole, the boxes show them too: no other design's results beside its inputs.
+  const DesignNumbers& Numbers() const { return numbers_; }
+  // The report of a design that cannot be computed whole, for the outputs it refuses.
+  Report DesignFault() const;
+
+  // A result box whose text differs from the design's numbers is marked as not recalculated.
+  bool Marked(Box box) const;
+  // The box's tooltip and accessible description, as the desktop's: what it shows in the selected
+  // units, and for a result box why it is empty (not computed) or which button recalculates it.
+  std::string Description(Box box) const;
+
+  // An input box whose text differs from what the last refresh wrote holds a pending value.
+  bool HasPending() const;
+  // Before Save, Copy Results and Print, as on the desktop: each section with a pending value
+  // runs its Calc button once, in section order; the first fault stops it and is returned.
+  Report ApplyPending();
 
   int Selected(Group group) const { return selected_[static_cast<int>(group)]; }
   const CalcState& State() const { return state_; }
 
  private:
-  Report Finish(Fault fault);
+  // whole: the action was a sequence ending in All_Calc and the refresh (Load, Open, Calculate
+  // All), whose fault the design's numbers locate.
+  Report Finish(Fault fault, bool whole = false);
+  Report Describe(Fault fault, const FaultLocation& where) const;
 
   std::string separator_;
   CalcState state_;
   Handlers handlers_{state_, *this};
   std::array<std::string, kBoxCount> texts_{};
+  std::array<std::string, kBoxCount> written_{};  // what handlers last wrote into each box
   std::array<int, 3> selected_{0, 0, 0};
+  DesignCalculator design_calculator_{separator_};
+  DesignNumbers numbers_;
   // While set, a handler's fault is kept here (the first one only) instead of being reported.
   Fault* captured_ = nullptr;
 };

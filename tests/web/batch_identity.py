@@ -17,6 +17,8 @@ import sys
 import tempfile
 import time
 
+import web_support
+
 KEYS = ["OEL", "TEL", "GasketWidth", "HoleDiameter", "TCCentralDepth", "TCEdgePosition",
         "CubeSize", "TapeThickness", "RamDiameter", "OilPressure"]
 # Where each input usually lies (mm, MPa), so that most rows compute and some fault.
@@ -84,8 +86,7 @@ def main():
     parser.add_argument("--seed", type=int, default=21)
     args = parser.parse_args()
     if not os.path.exists(args.wasm):
-        print("skipped: no web build at %s (scripts/web.sh builds it)" % args.wasm)
-        return 77
+        return web_support.skip("no web build at %s (scripts/web.sh builds it)" % args.wasm)
 
     # The desktop's output must not follow the locale; a comma locale makes sure.
     env = dict(os.environ, LC_ALL="de_DE.UTF-8")

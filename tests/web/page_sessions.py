@@ -19,6 +19,8 @@ import subprocess
 import sys
 import time
 
+import web_support
+
 BUTTONS = [("cmdCalc", -1), ("cmdOuterCalc", -1), ("cmdHole", -1), ("cmdTCCalc", -1),
            ("cmdPaperAndTape", -1), ("cmdRam", -1), ("cmdWhichPress", 0), ("cmdWhichPress", 1),
            ("cmdWhichPress", 2), ("cmdWhichPress", 3)]
@@ -61,17 +63,18 @@ def session(rng, separator, steps):
                             rng.choice(["Bi I-II", "ZnS", "GaAs", "", "Point <b>"])))
         elif r < 0.97:
             actions.append(("caltarget", typed(rng, separator)))
-        elif r < 0.985:
+        elif r < 0.98:
             actions.append(("copy",))
+        elif r < 0.99:
+            actions.append(("calcall",))
         else:
             actions.append(("new",))
     return actions
 
 
 # One action in the page, as a user does it: typing replaces a box's text (an input event, as
-# typed text gives), a click goes to the element; then the state as the page shows it, and after
-# a report's OK the element that has the focus and its selection.
-STEP = r"""
+# typed text gives), a click goes to the element.
+ACT = r"""
 const [action, a, b] = arguments;
 const page = document;
 if (action === "type") {
@@ -93,12 +96,21 @@ if (action === "click") {
   target.dispatchEvent(new Event("change", {bubbles: true}));
 } else if (action === "copy") {
   page.querySelector("[data-command=copy-results]").click();
+} else if (action === "calcall") {
+  page.querySelector("[data-command=calculate-all]").click();
 } else if (action === "choose") {
   const names = ["optDistanceUnits", "optOilPressureUnits", "optForceUnits"];
   page.getElementById(names[a] + "_" + b).click();
 } else {
   page.querySelector("[data-command=new]").click();
+  // A design that differs from its file or the start-up design asks first: Don't Save.
+  if (page.getElementById("discard").open) page.getElementById("discard-no").click();
 }
+"""
+
+# The state as the page shows it after an action (arguments[0] is the action's name); a fault
+# report is closed with OK, after which the focused box and its selection are part of it.
+STATE_BODY = r"""
 const dialog = page.getElementById("report");
 const state = {
   texts: ostrelPage.texts(),
@@ -109,9 +121,10 @@ const state = {
   kind: dialog.open ? page.getElementById("report-kind").textContent : "",
   informative: dialog.open ? page.getElementById("report-detail").textContent : "",
   focus: -1,
+  marked: ostrelPage.marked(),
   calibration: ostrelPage.calibrationTexts(),
 };
-if (action === "copy") state.copied = window.ostrelLastCopy.text;
+if (action === "copy" && window.ostrelLastCopy) state.copied = window.ostrelLastCopy.text;
 if (dialog.open) {
   page.getElementById("report-ok").click();
   const active = page.activeElement;
@@ -122,6 +135,8 @@ if (dialog.open) {
 }
 return state;
 """
+STEP = ACT + STATE_BODY
+STATE = "const action = arguments[0];\nconst page = document;\n" + STATE_BODY
 
 
 def replay(replayer, separator, actions):
@@ -140,9 +155,7 @@ def check_tab_order(driver, page, replayer):
     from selenium.webdriver.common.keys import Keys
     want = subprocess.run([replayer, "--tab-order"], capture_output=True, text=True,
                           check=True).stdout.split()
-    driver.get("file://%s?separator=." % os.path.abspath(page))
-    while driver.execute_script("return document.documentElement.dataset.ready") != "1":
-        time.sleep(0.01)
+    web_support.open_page(driver, page, "?separator=.")
     active = "return document.activeElement.dataset.name || " \
              "(document.activeElement.parentElement.dataset.name || '')"
     got = [driver.execute_script(active)]
@@ -164,24 +177,11 @@ def main():
     parser.add_argument("--seed", type=int, default=21)
     args = parser.parse_args()
     if not os.path.exists(args.page):
-        print("skipped: no page at %s (scripts/web.sh builds it)" % args.page)
-        return 77
-    try:
-        from selenium import webdriver
-        from selenium.webdriver.chrome.options import Options
-        from selenium.webdriver.chrome.service import Service
-    except ImportError:
-        print("skipped: python3-selenium is not installed")
-        return 77
-    for program in ("/usr/bin/chromium", "/usr/bin/chromedriver"):
-        if not os.path.exists(program):
-            print("skipped: %s is not installed" % program)
-            return 77
-    options = Options()
-    for a in ("--headless", "--no-sandbox", "--disable-gpu", "--window-size=900,800"):
-        options.add_argument(a)
-    options.binary_location = "/usr/bin/chromium"
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        return web_support.skip("no page at %s (scripts/web.sh builds it)" % args.page)
+    reason = web_support.missing_browser()
+    if reason:
+        return web_support.skip(reason)
+    driver = web_support.chromium()
     rng = random.Random(args.seed)
     failures = 0
     steps_checked = 0
@@ -191,9 +191,7 @@ def main():
         failures += check_tab_order(driver, args.page, args.replay)
         for n in range(args.sessions):
             separator = "." if n % 2 == 0 else ","
-            driver.get("file://%s?separator=%s" % (os.path.abspath(args.page), separator))
-            while driver.execute_script("return document.documentElement.dataset.ready") != "1":
-                time.sleep(0.01)
+            web_support.open_page(driver, args.page, "?separator=" + separator)
             actions = session(rng, separator, args.steps)
             expected = replay(args.replay, separator, actions)
             page = [driver.execute_script(
@@ -202,7 +200,7 @@ def main():
                 "[0,1,2].findIndex(i => { const e = document.getElementById(" +
                 "['optDistanceUnits','optOilPressureUnits','optForceUnits'][g] + '_' + i); " +
                 "return e !== null && e.checked; })), kind: '', informative: '', focus: -1, " +
-                "calibration: p.calibrationTexts()};")]
+                "marked: p.marked(), calibration: p.calibrationTexts()};")]
             for a in actions:
                 state = driver.execute_script(STEP, *(list(a) + [None, None, None])[:4])
                 if state is not None:

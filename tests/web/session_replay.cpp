@@ -10,7 +10,14 @@
 // A session has one action per line, its fields separated by tabs:
 //   type BOX TEXT | click NAME INDEX | choose GROUP INDEX | new
 //   | caladd FORCE PRESSURE LABEL | caltarget TEXT   (the pressure calibration's entries)
-//   | copy   (Edit > Copy Results: the state then holds the copied text)
+//   | copy   (Edit > Copy Results: the state then holds the copied text, from the design's
+//     numbers; a design that cannot be computed whole is refused with its fault's report)
+//   | calcall   (Edit > Calculate All)
+//   | open PATH   (File > Open: the desktop's reader, then the calibration and the open sequence)
+//   | save   (File > Save: the state then holds the file's name and text, or the refusal)
+// File > New also clears the calibration, as the desktop's does. As in the desktop window, the
+// design's numbers are computed after every handler's run; after New, Open and Calculate All of a
+// design that cannot be computed whole the boxes show them, and the calibration follows them.
 // Each state is one line of JSON; it also holds what the calibration shows at the calculator's
 // state after the action.
 #include <cstdio>
@@ -21,10 +28,17 @@
 #include "calibration/presenter/calibration_presenter.h"
 #include "calibration/presenter/calibration_view.h"
 #include "cli/text_escape.h"
+#include "core/calc.h"
 #include "core/calc_state.h"
+#include "design/design.h"
+#include "design/design_numbers.h"
+#include "design/open_design.h"
+#include "file/design_file.h"
 #include "present/fault_detail.h"
 #include "present/handlers.h"
 #include "present/results_table.h"
+#include "present/sections.h"
+#include "present/show_results.h"
 #include "present/text_view.h"
 #include "ui/controls.h"
 
@@ -95,6 +109,37 @@ std::string CopiedText(const View& view) {
   return text;
 }
 
+// The text view, remembering what handlers last wrote into each box: an input box whose text
+// differs holds a pending value, as in the desktop window.
+class RecordingView final : public View {
+ public:
+  explicit RecordingView(TextView& inner) : inner_(inner) {}
+  std::string BoxText(Box box) const override { return inner_.BoxText(box); }
+  void SetBoxText(Box box, const std::string& text) override {
+    inner_.SetBoxText(box, text);
+    written_[static_cast<int>(box)] = text;
+  }
+  bool IsSelected(Group group, int index) const override { return inner_.IsSelected(group, index); }
+  void SelectOption(Group group, int index) override { inner_.SelectOption(group, index); }
+  Fault SelectOptionForResult(Group group, int index) override {
+    return inner_.SelectOptionForResult(group, index);
+  }
+  std::string DecimalSeparator() const override { return inner_.DecimalSeparator(); }
+
+  bool Pending(Box box) const {
+    return IsInputBox(box) && inner_.BoxText(box) != written_[static_cast<int>(box)];
+  }
+
+ private:
+  TextView& inner_;
+  std::array<std::string, kBoxCount> written_{};
+};
+
+using SectionClick = Fault (Handlers::*)();
+constexpr SectionClick kSectionCalc[kSectionCount] = {
+    &Handlers::cmdCalc_Click,   &Handlers::cmdOuterCalc_Click,    &Handlers::cmdHole_Click,
+    &Handlers::cmdTCCalc_Click, &Handlers::cmdPaperAndTape_Click, &Handlers::cmdRam_Click};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,37 +149,110 @@ int main(int argc, char** argv) {
     return 0;
   }
   CalcState state;
-  TextView view(separator);
+  TextView text_view(separator);
+  RecordingView view(text_view);
   Handlers handlers(state, view);
-  view.Attach(&handlers);
+  text_view.Attach(&handlers);
   Fault fault = handlers.Form_Load();
+  const DesignCalculator design_calculator(separator);
+  DesignNumbers numbers;
+  bool numbers_say_where = false;  // the report's location is the numbers' (a whole sequence's)
+  // After a handler's run, as the desktop window's: whole for New, Open and Calculate All.
+  const auto finish = [&](bool whole) {
+    design_calculator.Compute(CurrentDesign(state, view), numbers);
+    if (whole && !numbers.Whole()) {
+      for (int i = 0; i < kBoxCount; ++i) view.SetBoxText(static_cast<Box>(i), numbers.texts[i]);
+    }
+    numbers_say_where = whole && fault != Fault::None && numbers.fault == fault;
+  };
+  finish(true);
+  // Before Save, Copy Results and Print: each section with a pending value runs its Calc button,
+  // in section order, until one faults.
+  const auto apply_pending = [&] {
+    for (int i = 0; i < kSectionCount; ++i) {
+      bool pending = false;
+      for (int b = 0; b < kSections[i].box_count; ++b)
+        pending |= view.Pending(kSections[i].boxes[b]);
+      if (!pending) continue;
+      fault = (handlers.*kSectionCalc[i])();
+      finish(false);
+      if (fault != Fault::None) return false;
+    }
+    return true;
+  };
   CalibrationTexts calibration_view;
   CalibrationPresenter calibration(calibration_view, [] {});
   std::string line;
-  std::string copied;  // what the action copied, if it was a copy
+  std::string copied;                       // what the action copied, if it was a copy
+  std::string file_name = "design.ostrel";  // the file last opened or saved
+  std::string refusal;                      // a file the reader or the writer refused
+  std::string refusal_detail;
+  std::string saved;  // what a save wrote
   bool first = true;
   while (first || std::getline(std::cin, line)) {
     if (!first) {
       const std::vector<std::string> f = Fields(line);
       fault = Fault::None;
+      numbers_say_where = false;
       copied.clear();
+      refusal.clear();
+      refusal_detail.clear();
+      saved.clear();
       if (f[0] == "type" && f.size() == 3) {
-        view.SetBoxText(static_cast<Box>(std::stoi(f[1])), f[2]);
+        text_view.SetBoxText(static_cast<Box>(std::stoi(f[1])), f[2]);
         continue;  // typing runs no handler and reports nothing
       } else if (f[0] == "click" && f.size() == 3) {
         fault = Click(handlers, f[1], std::stoi(f[2]));
+        finish(false);
       } else if (f[0] == "choose" && f.size() == 3) {
         fault = view.SelectOptionForResult(static_cast<Group>(std::stoi(f[1])), std::stoi(f[2]));
+        finish(false);
       } else if (f[0] == "caladd" && f.size() == 4) {
-        calibration.Follow(state, view);
+        calibration.Follow(numbers.state, numbers.view);
         (void)calibration.AddPoint(f[1], f[2], f[3]);
       } else if (f[0] == "caltarget" && f.size() == 2) {
-        calibration.Follow(state, view);
+        calibration.Follow(numbers.state, numbers.view);
         (void)calibration.SetTarget(f[1]);
       } else if (f[0] == "copy") {
-        copied = CopiedText(view);
+        if (!apply_pending()) {
+          // The fault of the Calc button that applied a pending value is reported.
+        } else if (numbers.Whole()) {
+          copied = CopiedText(numbers.view);
+        } else {
+          fault = numbers.fault;
+          numbers_say_where = true;
+        }
+      } else if (f[0] == "calcall") {
+        fault = All_Calc(state);
+        if (fault == Fault::None) fault = ShowResults(state, view);
+        finish(true);
       } else if (f[0] == "new") {
+        calibration.SetPoints({});
+        file_name = "design.ostrel";
         fault = handlers.Form_Load();
+        finish(true);
+      } else if (f[0] == "open" && f.size() == 2) {
+        const file::DesignRead read = file::ReadDesignFile(f[1]);
+        fault = Fault::None;
+        if (!read.design) {
+          refusal = read.error;
+        } else {
+          calibration.SetPoints(read.design->calibration);
+          fault = OpenDesign(*read.design, state, view);
+          finish(true);
+          file_name = f[1].substr(f[1].find_last_of('/') + 1);
+        }
+      } else if (f[0] == "save") {
+        if (apply_pending()) {
+          Design design = CurrentDesign(state, view);
+          design.calibration = calibration.Points();
+          if (const std::string reason = file::UnsavableReason(design); !reason.empty()) {
+            refusal = file_name + " was not saved.";
+            refusal_detail = reason;
+          } else {
+            saved = file::DesignJson(design);
+          }
+        }
       } else {
         std::fprintf(stderr, "session_replay: not an action: %s\n", line.c_str());
         return 2;
@@ -142,26 +260,45 @@ int main(int argc, char** argv) {
     }
     first = false;
     std::string out = "{\"texts\":[";
-    for (const std::string& text : view.Texts()) {
+    for (const std::string& text : text_view.Texts()) {
       cli::AppendJsonString(out, text);
       out += ',';
     }
     out.back() = ']';
-    out += ",\"selected\":[" + std::to_string(view.Selected(Group::optDistanceUnits)) + ',' +
-           std::to_string(view.Selected(Group::optOilPressureUnits)) + ',' +
-           std::to_string(view.Selected(Group::optForceUnits)) + "],\"kind\":";
-    const FaultDetail detail = fault == Fault::None
-                                   ? FaultDetail{}
-                                   : DescribeFault(fault, handlers.LastFaultLocation(), separator);
-    cli::AppendJsonString(out, fault == Fault::None ? "" : FaultText(fault));
+    out += ",\"selected\":[" + std::to_string(text_view.Selected(Group::optDistanceUnits)) + ',' +
+           std::to_string(text_view.Selected(Group::optOilPressureUnits)) + ',' +
+           std::to_string(text_view.Selected(Group::optForceUnits)) + "],\"kind\":";
+    const FaultDetail detail =
+        fault == Fault::None
+            ? FaultDetail{}
+            : DescribeFault(fault, numbers_say_where ? numbers.where : handlers.LastFaultLocation(),
+                            separator);
+    cli::AppendJsonString(out, !refusal.empty()       ? refusal
+                               : fault == Fault::None ? ""
+                                                      : FaultText(fault));
     out += ",\"informative\":";
-    cli::AppendJsonString(out, detail.informative);
+    cli::AppendJsonString(out, !refusal.empty() ? refusal_detail : detail.informative);
     out += ",\"focus\":" + std::to_string(detail.has_focus ? static_cast<int>(detail.focus) : -1);
-    calibration.Follow(state, view);
+    // The result boxes the window marks as not recalculated: a text other than the numbers'.
+    out += ",\"marked\":[";
+    for (int i = 0; i < kBoxCount; ++i) {
+      if (!IsInputBox(static_cast<Box>(i)) && text_view.Texts()[i] != numbers.texts[i])
+        out += std::to_string(i) + ',';
+    }
+    if (out.back() == ',') out.pop_back();
+    out += ']';
+    calibration.Follow(numbers.state, numbers.view);
     AppendCalibration(out, calibration.Screen());
     if (!copied.empty()) {
       out += ",\"copied\":";
       cli::AppendJsonString(out, copied);
+    }
+    if (!saved.empty()) {
+      out += ",\"saved\":{\"name\":";
+      cli::AppendJsonString(out, file_name);
+      out += ",\"text\":";
+      cli::AppendJsonString(out, saved);
+      out += '}';
     }
     std::cout << out << "}\n";
   }
