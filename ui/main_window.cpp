@@ -30,6 +30,7 @@
 #include "present/accessible_text.h"
 #include "present/box_labels.h"
 #include "present/fault_detail.h"
+#include "present/section_calc.h"
 #include "present/sections.h"
 #include "present/show_results.h"
 #include "ui/accessibility.h"
@@ -97,31 +98,6 @@ QIcon AppIcon() {
     icon.addPixmap(QPixmap::fromImage(reader.read()));
   }
   return icon;
-}
-
-// The Calc button of each section, in the window's order: what applies a pending value.
-using SectionClick = Fault (Handlers::*)();
-constexpr SectionClick kSectionCalc[kSectionCount] = {
-    &Handlers::cmdCalc_Click,   &Handlers::cmdOuterCalc_Click,    &Handlers::cmdHole_Click,
-    &Handlers::cmdTCCalc_Click, &Handlers::cmdPaperAndTape_Click, &Handlers::cmdRam_Click};
-
-int SectionOf(Box box) {
-  for (int i = 0; i < kSectionCount; ++i) {
-    for (int b = 0; b < kSections[i].box_count; ++b) {
-      if (kSections[i].boxes[b] == box) return i;
-    }
-  }
-  return kSectionCount - 1;
-}
-
-// What a marked box's description adds: the button that recalculates it.
-std::string NotRecalculatedText(Box box) {
-  const int section = SectionOf(box);
-  const std::string button = section + 1 == kSectionCount
-                                 ? std::string("Calc => in the pressure column")
-                                 : "Calc -> in section " + std::to_string(section + 1);
-  return " \u2014 not recalculated since its inputs changed: " + button +
-         " (or Calculate All, F9) recalculates it.";
 }
 
 }  // namespace
@@ -340,7 +316,7 @@ void MainWindow::DescribeBoxes(bool marks) {
       const std::string text = box->text().toStdString();
       mark = text != numbers_.texts[i];
       if (!numbers_.Computed(label.box)) {
-        mark_text = " \u2014 not computed: " + why;
+        mark_text = NotComputedText(why);
       } else if (mark) {
         mark_text = NotRecalculatedText(label.box);
       }

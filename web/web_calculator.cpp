@@ -10,39 +10,12 @@
 #include "design/open_design.h"
 #include "present/box_labels.h"
 #include "present/fault_detail.h"
+#include "present/section_calc.h"
 #include "present/sections.h"
 #include "present/show_results.h"
 #include "ui/controls.h"
 
 namespace ostrel::web {
-namespace {
-
-// The Calc button of each section, in the window's order: what applies a pending value.
-using SectionClick = Fault (Handlers::*)();
-constexpr SectionClick kSectionCalc[kSectionCount] = {
-    &Handlers::cmdCalc_Click,   &Handlers::cmdOuterCalc_Click,    &Handlers::cmdHole_Click,
-    &Handlers::cmdTCCalc_Click, &Handlers::cmdPaperAndTape_Click, &Handlers::cmdRam_Click};
-
-int SectionOf(Box box) {
-  for (int i = 0; i < kSectionCount; ++i) {
-    for (int b = 0; b < kSections[i].box_count; ++b) {
-      if (kSections[i].boxes[b] == box) return i;
-    }
-  }
-  return kSectionCount - 1;
-}
-
-// What a marked box's description adds: the button that recalculates it (the desktop's words).
-std::string NotRecalculatedText(Box box) {
-  const int section = SectionOf(box);
-  const std::string button = section + 1 == kSectionCount
-                                 ? std::string("Calc => in the pressure column")
-                                 : "Calc -> in section " + std::to_string(section + 1);
-  return " \u2014 not recalculated since its inputs changed: " + button +
-         " (or Calculate All, F9) recalculates it.";
-}
-
-}  // namespace
 
 WebCalculator::WebCalculator(std::string separator) : separator_(std::move(separator)) {}
 
@@ -78,8 +51,7 @@ bool WebCalculator::Marked(Box box) const {
 std::string WebCalculator::Description(Box box) const {
   std::string description = BoxDescription(box, SelectedUnits(*this));
   if (IsInputBox(box)) return description;
-  if (!numbers_.Computed(box))
-    return description + " \u2014 not computed: " + WhyNotComputed(numbers_);
+  if (!numbers_.Computed(box)) return description + NotComputedText(WhyNotComputed(numbers_));
   if (Marked(box)) description += NotRecalculatedText(box);
   return description;
 }

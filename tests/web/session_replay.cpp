@@ -37,6 +37,7 @@
 #include "present/fault_detail.h"
 #include "present/handlers.h"
 #include "present/results_table.h"
+#include "present/section_calc.h"
 #include "present/sections.h"
 #include "present/show_results.h"
 #include "present/text_view.h"
@@ -134,11 +135,6 @@ class RecordingView final : public View {
   TextView& inner_;
   std::array<std::string, kBoxCount> written_{};
 };
-
-using SectionClick = Fault (Handlers::*)();
-constexpr SectionClick kSectionCalc[kSectionCount] = {
-    &Handlers::cmdCalc_Click,   &Handlers::cmdOuterCalc_Click,    &Handlers::cmdHole_Click,
-    &Handlers::cmdTCCalc_Click, &Handlers::cmdPaperAndTape_Click, &Handlers::cmdRam_Click};
 
 }  // namespace
 
