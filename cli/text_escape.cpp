@@ -9,7 +9,10 @@ constexpr char kHex[] = "0123456789abcdef";
 }  // namespace
 
 void AppendCsvField(std::string& out, std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+  // A field that starts with a byte-order mark is quoted too: as a file's first field, bare, a
+  // reader would take the mark for the file's and drop it.
+  const bool starts_with_mark = text.substr(0, 3) == "\xEF\xBB\xBF";
+  if (!starts_with_mark && text.find_first_of(",\"\r\n") == std::string_view::npos) {
     out.append(text);
     return;
   }

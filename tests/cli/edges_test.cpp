@@ -60,17 +60,19 @@ TEST_P(CsvEscape, QuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(out, "x," + GetParam().written);
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, CsvEscape,
-                         testing::Values(EscapeCase{"Plain", "Force (kN)", "Force (kN)"},
-                                         EscapeCase{"Empty", "", ""},
-                                         EscapeCase{"Comma", "1,5", "\"1,5\""},
-                                         EscapeCase{"Quote", "say \"hi\"", "\"say \"\"hi\"\"\""},
-                                         EscapeCase{"OnlyAQuote", "\"", "\"\"\"\""},
-                                         EscapeCase{"LineFeed", "a\nb", "\"a\nb\""},
-                                         EscapeCase{"CarriageReturn", "a\rb", "\"a\rb\""},
-                                         EscapeCase{"TabAndSemicolonPlain", "a\t;b", "a\t;b"},
-                                         EscapeCase{"Utf8Plain", "mm\xC2\xB3", "mm\xC2\xB3"}),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(
+    Characters, CsvEscape,
+    testing::Values(EscapeCase{"Plain", "Force (kN)", "Force (kN)"}, EscapeCase{"Empty", "", ""},
+                    EscapeCase{"Comma", "1,5", "\"1,5\""},
+                    EscapeCase{"Quote", "say \"hi\"", "\"say \"\"hi\"\"\""},
+                    EscapeCase{"OnlyAQuote", "\"", "\"\"\"\""},
+                    EscapeCase{"LineFeed", "a\nb", "\"a\nb\""},
+                    EscapeCase{"CarriageReturn", "a\rb", "\"a\rb\""},
+                    EscapeCase{"TabAndSemicolonPlain", "a\t;b", "a\t;b"},
+                    EscapeCase{"Utf8Plain", "mm\xC2\xB3", "mm\xC2\xB3"},
+                    EscapeCase{"LeadingByteOrderMark", "\xEF\xBB\xBFOEL", "\"\xEF\xBB\xBFOEL\""},
+                    EscapeCase{"InnerByteOrderMarkPlain", "a\xEF\xBB\xBF", "a\xEF\xBB\xBF"}),
+    CaseName);
 
 class EchoEscape : public testing::TestWithParam<EscapeCase> {};
 
