@@ -9,7 +9,6 @@
 #include <iterator>
 #include <system_error>
 
-#define FMT_HEADER_ONLY
 #include <fmt/format.h>
 
 namespace ostrel {
