@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Ostrel developers
 
 #include "web/calibration_panel.h"
+#include "web/markup_text.h"
 
 #include <cstdio>
 #include <vector>
@@ -21,29 +22,6 @@ void Field(std::string& out, const char* key, const std::string& text) {
   out += ',';
 }
 
-std::string Number(double v) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.2f", v);
-  return buffer;
-}
-
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    if (c == '&')
-      out += "&amp;";
-    else if (c == '<')
-      out += "&lt;";
-    else if (c == '>')
-      out += "&gt;";
-    else if (c == '"')
-      out += "&quot;";
-    else
-      out += c;
-  }
-  return out;
-}
-
 constexpr double kWidth = 520, kHeight = 360;
 constexpr double kLeft = 56, kRight = 16, kTop = 16, kBottom = 44;
 
@@ -58,35 +36,38 @@ std::string CalibrationPlotSvg(const CalibrationPlotData& plot) {
   std::string out =
       "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" aria-label=\"Calibration plot\" "
       "width=\"" +
-      Number(kWidth) + "\" height=\"" + Number(kHeight) + "\" viewBox=\"0 0 " + Number(kWidth) +
-      ' ' + Number(kHeight) +
+      Coordinate(kWidth) + "\" height=\"" + Coordinate(kHeight) + "\" viewBox=\"0 0 " +
+      Coordinate(kWidth) + ' ' + Coordinate(kHeight) +
       "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-size=\"11\">";
-  out += "<rect x=\"" + Number(kLeft) + "\" y=\"" + Number(kTop) + "\" width=\"" + Number(w) +
-         "\" height=\"" + Number(h) + "\" fill=\"#fff\" stroke=\"#808080\"/>";
+  out += "<rect x=\"" + Coordinate(kLeft) + "\" y=\"" + Coordinate(kTop) + "\" width=\"" +
+         Coordinate(w) + "\" height=\"" + Coordinate(h) + "\" fill=\"#fff\" stroke=\"#808080\"/>";
   // Ticks labelled with the display form a box would use, so that no number is written twice.
   for (int i = 0; i * x_axis.step <= x_axis.end * (1 + 1e-9); ++i) {
     const double v = i * x_axis.step;
-    out += "<line x1=\"" + Number(mx(v)) + "\" y1=\"" + Number(kTop + h) + "\" x2=\"" +
-           Number(mx(v)) + "\" y2=\"" + Number(kTop + h + 4) + "\" stroke=\"#202020\"/><text x=\"" +
-           Number(mx(v)) + "\" y=\"" + Number(kTop + h + 15) + "\" text-anchor=\"middle\">" +
-           DoubleText(v, ".") + "</text>";
+    out += "<line x1=\"" + Coordinate(mx(v)) + "\" y1=\"" + Coordinate(kTop + h) + "\" x2=\"" +
+           Coordinate(mx(v)) + "\" y2=\"" + Coordinate(kTop + h + 4) +
+           "\" stroke=\"#202020\"/><text x=\"" + Coordinate(mx(v)) + "\" y=\"" +
+           Coordinate(kTop + h + 15) + "\" text-anchor=\"middle\">" + DoubleText(v, ".") +
+           "</text>";
   }
   for (int i = 0; i * y_axis.step <= y_axis.end * (1 + 1e-9); ++i) {
     const double v = i * y_axis.step;
-    out += "<line x1=\"" + Number(kLeft - 4) + "\" y1=\"" + Number(my(v)) + "\" x2=\"" +
-           Number(kLeft) + "\" y2=\"" + Number(my(v)) + "\" stroke=\"#202020\"/><text x=\"" +
-           Number(kLeft - 6) + "\" y=\"" + Number(my(v)) +
-           "\" text-anchor=\"end\" dominant-baseline=\"middle\">" + DoubleText(v, ".") + "</text>";
+    out += "<line x1=\"" + Coordinate(kLeft - 4) + "\" y1=\"" + Coordinate(my(v)) + "\" x2=\"" +
+           Coordinate(kLeft) + "\" y2=\"" + Coordinate(my(v)) +
+           "\" stroke=\"#202020\"/><text x=\"" + Coordinate(kLeft - 6) + "\" y=\"" +
+           Coordinate(my(v)) + "\" text-anchor=\"end\" dominant-baseline=\"middle\">" +
+           DoubleText(v, ".") + "</text>";
   }
-  out += "<text x=\"" + Number(kLeft + w / 2) + "\" y=\"" + Number(kHeight - 6) +
+  out += "<text x=\"" + Coordinate(kLeft + w / 2) + "\" y=\"" + Coordinate(kHeight - 6) +
          "\" text-anchor=\"middle\">" + Escaped(plot.force_title) + "</text>";
-  out += "<text transform=\"translate(12 " + Number(kTop + h / 2) +
+  out += "<text transform=\"translate(12 " + Coordinate(kTop + h / 2) +
          ") rotate(-90)\" text-anchor=\"middle\">Sample pressure (GPa)</text>";
   const auto polyline = [&](const std::vector<PlotXY>& line, const char* colour, bool dashed) {
     if (line.size() < 2) return;
     out += "<polyline fill=\"none\" stroke=\"" + std::string(colour) + "\" stroke-width=\"1.5\"" +
            (dashed ? " stroke-dasharray=\"5 4\"" : "") + " points=\"";
-    for (const PlotXY& p : line) out += Number(mx(p.force)) + ',' + Number(my(p.pressure)) + ' ';
+    for (const PlotXY& p : line)
+      out += Coordinate(mx(p.force)) + ',' + Coordinate(my(p.pressure)) + ' ';
     out += "\"/>";
   };
   polyline(plot.theory, "#909090", true);
@@ -95,19 +76,19 @@ std::string CalibrationPlotSvg(const CalibrationPlotData& plot) {
   polyline(plot.curve, "#1f5fa8", false);
   for (std::size_t i = 0; i < plot.points.size(); ++i) {
     const PlotXY& p = plot.points[i];
-    out += "<circle cx=\"" + Number(mx(p.force)) + "\" cy=\"" + Number(my(p.pressure)) +
+    out += "<circle cx=\"" + Coordinate(mx(p.force)) + "\" cy=\"" + Coordinate(my(p.pressure)) +
            "\" r=\"3.5\" fill=\"#1f5fa8\"/>";
     if (i < plot.labels.size()) {
-      out += "<text x=\"" + Number(mx(p.force)) + "\" y=\"" + Number(my(p.pressure) - 8) +
+      out += "<text x=\"" + Coordinate(mx(p.force)) + "\" y=\"" + Coordinate(my(p.pressure) - 8) +
              "\" text-anchor=\"middle\">" + Escaped(plot.labels[i]) + "</text>";
     }
   }
   const auto marker = [&](const std::optional<PlotXY>& at, const char* colour) {
     if (!at) return;
-    out += "<line x1=\"" + Number(mx(at->force)) + "\" y1=\"" + Number(kTop) + "\" x2=\"" +
-           Number(mx(at->force)) + "\" y2=\"" + Number(kTop + h) + "\" stroke=\"" + colour +
-           "\" stroke-dasharray=\"2 3\"/><circle cx=\"" + Number(mx(at->force)) + "\" cy=\"" +
-           Number(my(at->pressure)) + "\" r=\"4\" fill=\"none\" stroke=\"" + colour +
+    out += "<line x1=\"" + Coordinate(mx(at->force)) + "\" y1=\"" + Coordinate(kTop) + "\" x2=\"" +
+           Coordinate(mx(at->force)) + "\" y2=\"" + Coordinate(kTop + h) + "\" stroke=\"" + colour +
+           "\" stroke-dasharray=\"2 3\"/><circle cx=\"" + Coordinate(mx(at->force)) + "\" cy=\"" +
+           Coordinate(my(at->pressure)) + "\" r=\"4\" fill=\"none\" stroke=\"" + colour +
            "\" stroke-width=\"2\"/>";
   };
   marker(plot.current, "#c06000");

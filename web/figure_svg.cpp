@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Ostrel developers
 
 #include "web/figure_svg.h"
+#include "web/markup_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,35 +49,6 @@ const PartLook& LookOf(Part part) {
   return kLooks[0];
 }
 
-std::string Number(double v) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.2f", v);
-  return buffer;
-}
-
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 // The text a box shows followed by its unit, "14 mm", as the desktop labels a dimension.
 std::string LabelText(const View& view, Box box) {
   const std::string text = view.BoxText(box);
@@ -107,19 +79,21 @@ double Offset(const Dimension& d) {
 class Svg {
  public:
   Svg(double width, double height) {
-    out_ = "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" width=\"" + Number(width) +
-           "\" height=\"" + Number(height) + "\" viewBox=\"0 0 " + Number(width) + ' ' +
-           Number(height) + "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-size=\"" +
-           Number(kFont) + "\">";
+    out_ = "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" width=\"" + Coordinate(width) +
+           "\" height=\"" + Coordinate(height) + "\" viewBox=\"0 0 " + Coordinate(width) + ' ' +
+           Coordinate(height) +
+           "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-size=\"" +
+           Coordinate(kFont) + "\">";
   }
   void Line(double x1, double y1, double x2, double y2, const char* colour = "#202020") {
-    out_ += "<line x1=\"" + Number(x1) + "\" y1=\"" + Number(y1) + "\" x2=\"" + Number(x2) +
-            "\" y2=\"" + Number(y2) + "\" stroke=\"" + colour + "\" stroke-width=\"0.7\"/>";
+    out_ += "<line x1=\"" + Coordinate(x1) + "\" y1=\"" + Coordinate(y1) + "\" x2=\"" +
+            Coordinate(x2) + "\" y2=\"" + Coordinate(y2) + "\" stroke=\"" + colour +
+            "\" stroke-width=\"0.7\"/>";
   }
   void Text(double x, double y, const std::string& text, const char* anchor = "middle",
             const char* colour = "#202020", bool bold = false) {
-    out_ += "<text x=\"" + Number(x) + "\" y=\"" + Number(y) + "\" text-anchor=\"" + anchor +
-            "\" dominant-baseline=\"middle\" fill=\"" + colour + "\"" +
+    out_ += "<text x=\"" + Coordinate(x) + "\" y=\"" + Coordinate(y) + "\" text-anchor=\"" +
+            anchor + "\" dominant-baseline=\"middle\" fill=\"" + colour + "\"" +
             (bold ? " font-weight=\"bold\"" : "") + ">" + Escaped(text) + "</text>";
   }
   void Raw(const std::string& text) { out_ += text; }
@@ -141,9 +115,10 @@ void ArrowedLine(Svg& svg, double ax, double ay, double bx, double by) {
     const double tx = end ? bx : ax, ty = end ? by : ay;
     const double dx = (end ? -ux : ux) * inside, dy = (end ? -uy : uy) * inside;
     const double backx = tx + dx * size, backy = ty + dy * size;
-    svg.Raw("<polygon fill=\"#202020\" points=\"" + Number(tx) + ',' + Number(ty) + ' ' +
-            Number(backx - dy * size * 0.3) + ',' + Number(backy + dx * size * 0.3) + ' ' +
-            Number(backx + dy * size * 0.3) + ',' + Number(backy - dx * size * 0.3) + "\"/>");
+    svg.Raw("<polygon fill=\"#202020\" points=\"" + Coordinate(tx) + ',' + Coordinate(ty) + ' ' +
+            Coordinate(backx - dy * size * 0.3) + ',' + Coordinate(backy + dx * size * 0.3) + ' ' +
+            Coordinate(backx + dy * size * 0.3) + ',' + Coordinate(backy - dx * size * 0.3) +
+            "\"/>");
   }
 }
 
@@ -187,7 +162,7 @@ std::string FigureSvg(const Figure& f, const View& view, double width, double he
   for (const figures::Outline& o : f.outlines) {
     const PartLook& look = LookOf(o.part);
     std::string points;
-    for (const Point& p : o.points) points += Number(mx(p.x)) + ',' + Number(my(p.y)) + ' ';
+    for (const Point& p : o.points) points += Coordinate(mx(p.x)) + ',' + Coordinate(my(p.y)) + ' ';
     svg.Raw("<polygon points=\"" + points + "\" fill=\"" + (o.flawed ? "#f4b4b4" : look.fill) +
             "\" stroke=\"" + (o.flawed ? "#c01010" : "#202020") + "\" stroke-width=\"" +
             (o.flawed ? "2" : "1") + "\"" + (look.dashed ? " stroke-dasharray=\"4 3\"" : "") +
@@ -195,8 +170,8 @@ std::string FigureSvg(const Figure& f, const View& view, double width, double he
   }
   for (const figures::Circle& c : f.circles) {
     const PartLook& look = LookOf(c.part);
-    svg.Raw("<circle cx=\"" + Number(mx(c.centre.x)) + "\" cy=\"" + Number(my(c.centre.y)) +
-            "\" r=\"" + Number(c.radius * s) + "\" fill=\"" + look.fill + "\" stroke=\"" +
+    svg.Raw("<circle cx=\"" + Coordinate(mx(c.centre.x)) + "\" cy=\"" + Coordinate(my(c.centre.y)) +
+            "\" r=\"" + Coordinate(c.radius * s) + "\" fill=\"" + look.fill + "\" stroke=\"" +
             (c.flawed ? "#c01010" : "#202020") + "\" stroke-width=\"" + (c.flawed ? "2" : "1") +
             "\"/>");
   }
@@ -233,9 +208,9 @@ std::string FigureSvg(const Figure& f, const View& view, double width, double he
       side.push_back({caption, lax, (lay + lby) / 2, mx(d.base.x) + outx * label_offset, outx > 0});
     } else {
       const double w = TextWidth(caption) + 4;
-      svg.Raw("<rect x=\"" + Number((lax + lbx) / 2 - w / 2) + "\" y=\"" +
-              Number(lay - kFont / 2 - 1) + "\" width=\"" + Number(w) + "\" height=\"" +
-              Number(kFont + 2) + "\" fill=\"#ffffff\"/>");
+      svg.Raw("<rect x=\"" + Coordinate((lax + lbx) / 2 - w / 2) + "\" y=\"" +
+              Coordinate(lay - kFont / 2 - 1) + "\" width=\"" + Coordinate(w) + "\" height=\"" +
+              Coordinate(kFont + 2) + "\" fill=\"#ffffff\"/>");
       svg.Text((lax + lbx) / 2, lay, caption);
     }
   }
@@ -274,7 +249,7 @@ std::string FigureSvg(const Figure& f, const View& view, double width, double he
   double y = height - kRow * (0.5 + f.flaws.size());
   svg.Text(width / 2, y, "Scale " + scale.text);
   for (const figures::Flaw& flaw : f.flaws) {
-    svg.Raw("<circle cx=\"" + Number(mx(flaw.at.x)) + "\" cy=\"" + Number(my(flaw.at.y)) +
+    svg.Raw("<circle cx=\"" + Coordinate(mx(flaw.at.x)) + "\" cy=\"" + Coordinate(my(flaw.at.y)) +
             "\" r=\"6\" fill=\"none\" stroke=\"#c01010\" stroke-width=\"2\"/>");
     y += kRow;
     svg.Text(width / 2, y, "Flaw: " + flaw.name, "middle", "#c01010");

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Ostrel developers
 
 #include "web/sheet_html.h"
+#include "web/markup_text.h"
 
 #include <vector>
 
@@ -16,29 +17,6 @@ namespace {
 
 // The first three sections on the left, the others on the right, as the desktop's sheet.
 constexpr int kLeftColumnSections = 3;
-
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
 
 std::string Sections(const std::vector<ResultRow>& rows, int first, int last) {
   std::string out = "<div class=\"sheet-column\">";
