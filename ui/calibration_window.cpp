@@ -22,6 +22,7 @@
 #include "ui/calibration_accessible.h"
 #include "ui/calibration_chart.h"
 #include "ui/main_window.h"
+#include "ui/screen_fit.h"
 
 namespace ostrel::ui {
 namespace {
@@ -82,7 +83,9 @@ CalibrationWindow::~CalibrationWindow() {
 }
 
 void CalibrationWindow::Build() {
-  auto* columns = new QHBoxLayout(this);
+  // Scrolled on a screen too small for the controls; laid out as in the window elsewhere.
+  auto* columns = new QHBoxLayout;
+  SetScrollingLayout(*this, columns);
   auto* left = new QVBoxLayout;
   columns->addLayout(left, 0);
 

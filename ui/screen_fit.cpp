@@ -11,6 +11,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace ostrel::ui {
@@ -21,6 +23,22 @@ namespace {
 constexpr QSize kFrameBeforeShown(16, 48);
 // Room kept around a control scrolled into view, so that its neighbours' edges show.
 constexpr int kFocusMargin = 8;
+
+// Whatever gives a control in `area` the focus (Tab, a fault report, a click on its visible
+// edge) brings all of it into view.
+void FollowFocus(QScrollArea& scroll, QWidget& area) {
+  QWidget* const watched = &area;
+  QObject::connect(qApp, &QApplication::focusChanged, &scroll, [watched](QWidget*, QWidget* now) {
+    if (now && watched->isAncestorOf(now)) ScrollIntoView(*now);
+  });
+}
+
+QScrollArea* FramelessScrollArea(QWidget* parent) {
+  auto* scroll = new QScrollArea(parent);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);
+  return scroll;
+}
 
 }  // namespace
 
@@ -51,21 +69,14 @@ class ScrollWrapper final : public QObject {
     QWidget* const focus = QApplication::focusWidget();
     const bool focus_inside = focus && area_.isAncestorOf(focus);
     window_.takeCentralWidget();
-    auto* scroll = new QScrollArea;
+    QScrollArea* scroll = FramelessScrollArea(nullptr);
     scroll->setObjectName(QStringLiteral("calculatorScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(false);
     scroll->setWidget(&area_);
     area_.resize(size_);
     window_.setCentralWidget(scroll);
     area_.show();
-    // Whatever gives a control the focus (Tab, a fault report, a click on its visible edge)
-    // brings all of it into view.
-    QWidget* const area = &area_;
-    QObject::connect(qApp, &QApplication::focusChanged, scroll, [area](QWidget*, QWidget* now) {
-      if (now && area->isAncestorOf(now)) ScrollIntoView(*now);
-    });
+    FollowFocus(*scroll, area_);
     // Moving the area clears its focus; the same control keeps it.
     if (focus_inside) focus->setFocus(Qt::OtherFocusReason);
   }
@@ -97,12 +108,34 @@ void ScrollWhenTooSmall(QMainWindow& window) {
   window.installEventFilter(new ScrollWrapper(window, *window.centralWidget()));
 }
 
+void SetScrollingLayout(QWidget& window, QLayout* layout) {
+  auto* outer = new QVBoxLayout(&window);
+  outer->setContentsMargins(0, 0, 0, 0);
+  QScrollArea* scroll = FramelessScrollArea(&window);
+  scroll->setObjectName(QStringLiteral("toolWindowScroll"));
+  // The controls take the whole view where it is larger than they need, and scroll where not.
+  scroll->setWidgetResizable(true);
+  auto* area = new QWidget;
+  // A window's margins are wider than those of a widget inside it.
+  const QStyle* style = window.style();
+  layout->setContentsMargins(style->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, &window),
+                             style->pixelMetric(QStyle::PM_LayoutTopMargin, nullptr, &window),
+                             style->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, &window),
+                             style->pixelMetric(QStyle::PM_LayoutBottomMargin, nullptr, &window));
+  area->setLayout(layout);
+  scroll->setWidget(area);
+  outer->addWidget(scroll);
+  FollowFocus(*scroll, *area);
+}
+
 void FitToScreen(QWidget& window) {
   const QScreen* screen = window.screen();
   if (!screen) return;
   const QRect available = screen->availableGeometry();
   const QSize frame =
       window.isVisible() ? window.frameGeometry().size() - window.size() : kFrameBeforeShown;
+  const QSize minimum = window.minimumSize().boundedTo(available.size() - frame);
+  if (minimum != window.minimumSize()) window.setMinimumSize(minimum);
   const QSize size = FittedSize(window.size(), frame, available.size());
   if (size == window.size()) return;
   window.resize(size);

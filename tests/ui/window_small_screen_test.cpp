@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "ui/calibration_menu.h"
+#include "ui/calibration_window.h"
 #include "ui/cell_drawing_window.h"
 #include "ui/screen_fit.h"
 #include "window_test_support.h"
@@ -41,6 +43,14 @@ class WindowSmallScreenTest final : public QObject {
   QWidget& calculator() { return ui_->window.Calculator(); }
   static bool ExpectScroll() { return qEnvironmentVariableIntValue("OSTREL_EXPECT_SCROLL") != 0; }
   static QRect Available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+  // Whether all of `w` shows in the scroll area's view; one larger than the view fills it.
+  static bool ShownWhole(QWidget& w, QScrollArea& scroll) {
+    const QRect view = scroll.viewport()->rect();
+    const QRect shown(w.mapTo(scroll.viewport(), QPoint(0, 0)), w.size());
+    const QRect part = shown & view;
+    return part.width() == std::min(shown.width(), view.width()) &&
+           part.height() == std::min(shown.height(), view.height());
+  }
 
  private slots:
   void initTestCase() { ostrel::ui::UseWindowStyle(); }
@@ -119,23 +129,51 @@ class WindowSmallScreenTest final : public QObject {
   void everyControl_canBeScrolledIntoView() {
     auto* scroll = window().findChild<QScrollArea*>();
     if (!scroll) QSKIP("The window fits its screen: nothing scrolls.");
-    const QRect view = scroll->viewport()->rect();
     for (const Control& c : kControls) {
       QWidget* w = Child(calculator(), c.name, c.index);
       ostrel::ui::ScrollIntoView(*w);
-      const QRect shown(w->mapTo(scroll->viewport(), QPoint(0, 0)), w->size());
-      // A frame larger than the view fills it where it can.
-      const QRect part = shown & view;
-      const bool fits = part.width() == std::min(shown.width(), view.width()) &&
-                        part.height() == std::min(shown.height(), view.height());
-      QVERIFY2(fits, qPrintable(w->objectName()));
+      QVERIFY2(ShownWhole(*w, *scroll), qPrintable(w->objectName()));
     }
   }
 
+  // Each tool window opens within the screen's free area; where that is too small for the
+  // calibration window's controls they scroll, and Tab scrolls each into view.
+  void toolWindow_fitsTheScreen_data() {
+    QTest::addColumn<bool>("calibration");
+    QTest::addColumn<QSize>("fitting");  // its size on a screen it fits
+    QTest::newRow("Cell Drawing") << false << QSize(760, 560);
+    QTest::newRow("Pressure Calibration") << true << QSize(1080, 580);
+  }
+
   void toolWindow_fitsTheScreen() {
-    QWidget* drawing = ostrel::ui::ShowCellDrawing(ui_->window.Calculator(), &window());
-    QVERIFY(drawing->width() <= Available().width() && drawing->height() <= Available().height());
-    if (!ExpectScroll()) QCOMPARE(drawing->size(), drawing->sizeHint());
+    QFETCH(bool, calibration);
+    QFETCH(QSize, fitting);
+    QCoreApplication::addLibraryPath(QStringLiteral(OSTREL_CHART_PLUGIN_BUILD_DIR));
+    QWidget* tool = calibration
+                        ? static_cast<QWidget*>(&ostrel::ui::ShowPressureCalibration(window()))
+                        : ostrel::ui::ShowCellDrawing(ui_->window.Calculator(), &window());
+    QVERIFY(QTest::qWaitForWindowExposed(tool));
+    QVERIFY(Available().contains(tool->frameGeometry()));
+    if (!ExpectScroll()) QCOMPARE(tool->size(), fitting);
+    if (const QString shot = qEnvironmentVariable("OSTREL_SCREENSHOT");
+        calibration && !shot.isEmpty())
+      QVERIFY(tool->grab().save(QString(shot).replace(QStringLiteral(".png"), "-calibration.png")));
+    if (!calibration) return;
+
+    auto* scroll = tool->findChild<QScrollArea*>();
+    QVERIFY(scroll);
+    QCOMPARE(scroll->verticalScrollBar()->isVisible(), ExpectScroll());
+    QCOMPARE(scroll->horizontalScrollBar()->isVisible(), ExpectScroll());
+    tool->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(tool));
+    const QStringList order{"newForce",         "newPressure",  "newLabel",      "addPoint",
+                            "calibrationTable", "removePoints", "targetPressure"};
+    for (const QString& name : order) {
+      QWidget* focus = QApplication::focusWidget();
+      QCOMPARE(focus->objectName(), name);
+      QVERIFY2(ShownWhole(*focus, *scroll), qPrintable(name));
+      QTest::keyClick(focus, Qt::Key_Tab);
+    }
   }
 };
 
