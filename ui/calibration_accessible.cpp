@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QStyle>
 
 namespace ostrel::ui {
 namespace {
@@ -137,6 +138,30 @@ void CalibrationEntry::SetRefused(const QString& reason) {
   changed.invalid = true;
   QAccessibleStateChangeEvent event(this, changed);
   QAccessible::updateAccessibility(&event);
+}
+
+QWidget* RefusableCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                             const QModelIndex&) const {
+  auto* entry = new CalibrationEntry(parent);
+  // Framed or not as the style draws the item views' own editors.
+  entry->setFrame(
+      entry->style()->styleHint(QStyle::SH_ItemView_DrawDelegateFrame, nullptr, entry) != 0);
+  return entry;
+}
+
+void RefusableCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  QStyledItemDelegate::setEditorData(editor, index);
+  auto* entry = qobject_cast<CalibrationEntry*>(editor);
+  if (!entry) return;
+  // The text stays where it stands in the cell: numbers on the right.
+  if (const QVariant alignment = index.data(Qt::TextAlignmentRole); alignment.isValid())
+    entry->setAlignment(Qt::Alignment(alignment.toInt()));
+  // Named as the refusal names it: "Point 3, Force (kN)".
+  entry->setAccessibleName(
+      QStringLiteral("Point %1, %2")
+          .arg(index.row() + 1)
+          .arg(index.model()->headerData(index.column(), Qt::Horizontal).toString()));
+  entry->SetRefused(index.data(kRefusalRole).toString());
 }
 
 LiveLine::LiveLine(QAccessible::Role role, QWidget* parent) : QLabel(parent), role_(role) {

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyledItemDelegate>
 
 // What the calibration window tells a screen reader beyond what Qt's own widgets do: an entry
 // that was refused is marked invalid, and the lines that report a refusal or a result announce
@@ -23,6 +24,21 @@ class CalibrationEntry final : public QLineEdit {
 
  private:
   bool refused_ = false;
+};
+
+// Edits the calibration table's cells in CalibrationEntry editors. A cell whose text was refused
+// holds the reason under kRefusalRole; its editor, opened again on it, is marked refused, so
+// that the focus is on something a screen reader reports as invalid, with the reason.
+class RefusableCellDelegate final : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  static constexpr int kRefusalRole = Qt::UserRole + 1;
+
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 };
 
 // A line whose every new text is announced: a status line (a result) or an alert (a refusal).

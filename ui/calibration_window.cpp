@@ -6,6 +6,7 @@
 #include <utility>
 
 #include <QAction>
+#include <QApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -151,6 +152,7 @@ void CalibrationWindow::Build() {
   table_->setMinimumWidth(360);
   // Tab and Shift+Tab leave the table; the arrow keys move within it and F2 edits.
   table_->setTabKeyNavigation(false);
+  table_->setItemDelegate(new RefusableCellDelegate(table_));
   connect(table_, &QTableWidget::cellChanged, this, &CalibrationWindow::CellEdited);
   left->addWidget(table_, 1);
 
@@ -272,6 +274,17 @@ void CalibrationWindow::CellEdited(int row, int column) {
   presenter_.EditCell(row, kColumns[column], item->text().toStdString());
 }
 
+void CalibrationWindow::EditRefusedCell(int row, int column) {
+  QTableWidgetItem* item = table_->item(row, column);
+  // Corrected or shown anew in the meantime, nothing is refused there any more; with the focus
+  // taken elsewhere since (another entry refused, another window), it is not taken back.
+  if (!item || item->data(RefusableCellDelegate::kRefusalRole).toString().isEmpty() ||
+      QApplication::focusWidget() != table_)
+    return;
+  table_->setCurrentItem(item);
+  table_->editItem(item);
+}
+
 void CalibrationWindow::Show(const CalibrationScreen& shown) {
   // A design whose force was not computed has no force to calibrate at: never the force of
   // another design left in the state.
@@ -299,6 +312,7 @@ void CalibrationWindow::Show(const CalibrationScreen& shown) {
                                    : Qt::AlignLeft | Qt::AlignVCenter);
       item->setData(Qt::BackgroundRole, row.breaks_rule ? QVariant(kBrokenRow) : QVariant());
       item->setToolTip(QString());
+      item->setData(RefusableCellDelegate::kRefusalRole, QVariant());
     }
   }
   filling_ = false;
@@ -339,7 +353,12 @@ void CalibrationWindow::Refuse(const CalibrationRefusal& refusal) {
       if (QTableWidgetItem* item = table_->item(refusal.row, c)) {
         item->setData(Qt::BackgroundRole, kBrokenRow);
         item->setToolTip(reason);
+        item->setData(RefusableCellDelegate::kRefusalRole, reason);
         table_->setCurrentItem(item);
+        // The refused text is being committed from its editor: the cell is edited again, in a
+        // marked editor, once that one has closed.
+        QMetaObject::invokeMethod(
+            this, [this, row = refusal.row, c] { EditRefusedCell(row, c); }, Qt::QueuedConnection);
       }
     }
     filling_ = false;

@@ -59,6 +59,7 @@ class CalibrationWindow final : public QWidget, public CalibrationView {
   void Build();
   void BuildActions();
   void CellEdited(int row, int column);
+  void EditRefusedCell(int row, int column);
   void RemoveSelected();
   void Follow();
 

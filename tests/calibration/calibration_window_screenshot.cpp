@@ -3,13 +3,15 @@
 //
 // Renders the calibration window with four points and a target, beside the calculator as it
 // opens, into the PNG file named on the command line (docs/calibration.png); with --refusal
-// first, after a new point's pressure of -2 was refused (docs/calibration-refusal.png). Not a
-// test.
+// first, after a new point's pressure of -2 was refused (docs/calibration-refusal.png); with
+// --cell-refusal first, after -2 typed into the third point's pressure was refused: its editor
+// opens again, marked (docs/calibration-cell-refusal.png). Not a test.
 #include <cstdio>
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <cstring>
 
@@ -21,8 +23,9 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const bool refusal = argc == 3 && std::strcmp(argv[1], "--refusal") == 0;
-  if (argc != 2 && !refusal) {
-    std::fprintf(stderr, "usage: %s [--refusal] OUTPUT.png\n", argv[0]);
+  const bool cell_refusal = argc == 3 && std::strcmp(argv[1], "--cell-refusal") == 0;
+  if (argc != 2 && !refusal && !cell_refusal) {
+    std::fprintf(stderr, "usage: %s [--refusal | --cell-refusal] OUTPUT.png\n", argv[0]);
     return 2;
   }
   ostrel::ui::test::FindChartPlugin();
@@ -41,6 +44,21 @@ int main(int argc, char* argv[]) {
     window.findChild<QLineEdit*>(QStringLiteral("newLabel"))
         ->setText(QStringLiteral("Ba I\u2013II"));
     window.findChild<QPushButton*>(QStringLiteral("addPoint"))->click();
+  }
+  if (cell_refusal) {
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) return 1;
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("calibrationTable"));
+    table->setFocus();
+    table->setCurrentCell(2, 1);
+    table->editItem(table->item(2, 1));
+    auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(table->currentIndex()));
+    if (!editor) return 1;
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("-2"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The commit, then the refused cell's editor opening again, come from the event loop.
+    QTest::qWait(50);
   }
   return window.grab().save(QString::fromLocal8Bit(argv[argc - 1])) ? 0 : 1;
 }

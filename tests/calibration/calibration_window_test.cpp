@@ -27,13 +27,17 @@ namespace {
 // Types into a table cell through its editor and commits with Enter, as a user does.
 void TypeIntoCell(QTableWidget* table, int row, int column, const QString& text) {
   table->setCurrentCell(row, column);
-  table->editItem(table->item(row, column));
-  auto* editor = table->viewport()->findChild<QLineEdit*>();
+  const QModelIndex index = table->model()->index(row, column);
+  // A refused cell's editor is open already.
+  if (!table->indexWidget(index)) table->editItem(table->item(row, column));
+  auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(index));
   QVERIFY(editor);
   editor->selectAll();
   QTest::keyClicks(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
-  // The delegate commits the editor's text from the event loop.
+  // The delegate commits the editor's text from the event loop, and a refused cell's editor
+  // opens again from there.
+  QCoreApplication::processEvents();
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -273,6 +277,20 @@ class CalibrationWindowTest final : public QObject {
     QVERIFY(Heard().contains(
         Alert("calibrationNotice",
               QStringLiteral("Target 9.6 GPa: force 146.1 US tons, oil pressure %1.").arg(oil))));
+
+    // A refused cell is edited again, in an editor marked invalid that has the focus.
+    TypeIntoCell(table_, 2, 0, QStringLiteral("abc"));
+    QWidget* editor = QApplication::focusWidget();
+    QVERIFY(editor && table_->viewport()->isAncestorOf(editor));
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(editor);
+    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Point 3, Force (US tons)"));
+    QCOMPARE(cell->text(QAccessible::Value), QStringLiteral("abc"));
+    QVERIFY(cell->state().invalid && cell->state().focused);
+    QCOMPARE(cell->text(QAccessible::Description),
+             QStringLiteral("Point 3: \u201cabc\u201d is not a number."));
+    // Corrected, the editor closes and the table has the focus again.
+    TypeIntoCell(table_, 2, 0, QStringLiteral("150"));
+    QCOMPARE(QApplication::focusWidget(), table_);
   }
 
   // The focus follows the layout; Tab and Shift+Tab leave the table, the arrows move in it.
