@@ -64,6 +64,9 @@ def calibration(text):
     return {"rows": rows, "summary": summary}
 
 
+DATE = r"\b\d{4}-\d\d-\d\d \d\d:\d\d\b"
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--page", required=True)
@@ -128,6 +131,8 @@ def main():
                     ("calibration", calibration(want), calibration(got)),
                     ("title", name in want.split("\n", 3)[0:3] or name in want, name in got),
                     ("version", re.findall(r"Ostrel \S+", want)[:1], re.findall(r"Ostrel \S+", got)[:1]),
+                    # the same form of date in every language; the minute may differ
+                    ("date form", bool(re.search(DATE, want)), bool(re.search(DATE, got))),
                 ]
                 missing = [q for q, v in values(want, rows).items() if v is None]
                 if missing:
