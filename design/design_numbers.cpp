@@ -75,6 +75,10 @@ bool IsInputBox(Box box) {
   return false;
 }
 
+bool MarkedNotRecalculated(Box box, const std::string& shown, const DesignNumbers& numbers) {
+  return !IsInputBox(box) && shown != numbers.Text(box);
+}
+
 DesignCalculator::DesignCalculator(std::string separator) : startup_view_(std::move(separator)) {
   Handlers handlers{startup_state_, startup_view_};
   startup_view_.Attach(&handlers);

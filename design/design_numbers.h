@@ -43,6 +43,10 @@ std::string WhyNotComputed(const DesignNumbers& numbers);
 // Whether a box holds one of the ten stored inputs.
 bool IsInputBox(Box box);
 
+// Whether a box showing `shown` is marked as not recalculated: a result whose text is not the
+// design's number. The desktop window, the web page and their tests all mark by this.
+bool MarkedNotRecalculated(Box box, const std::string& shown, const DesignNumbers& numbers);
+
 // Computes designs' numbers from one run of the load handler, kept as the start-up state, so
 // that each design costs one All_Calc and one refresh into a view without widgets.
 class DesignCalculator final {

@@ -314,7 +314,7 @@ void MainWindow::DescribeBoxes(bool marks) {
     bool mark = false;
     if (marks && !IsInputBox(label.box)) {
       const std::string text = box->text().toStdString();
-      mark = text != numbers_.texts[i];
+      mark = MarkedNotRecalculated(label.box, text, numbers_);
       if (!numbers_.Computed(label.box)) {
         mark_text = NotComputedText(why);
       } else if (mark) {

@@ -44,8 +44,7 @@ Report WebCalculator::CalculateAll() {
 }
 
 bool WebCalculator::Marked(Box box) const {
-  const int i = static_cast<int>(box);
-  return !IsInputBox(box) && texts_[i] != numbers_.texts[i];
+  return MarkedNotRecalculated(box, texts_[static_cast<int>(box)], numbers_);
 }
 
 std::string WebCalculator::Description(Box box) const {

@@ -278,7 +278,7 @@ int main(int argc, char** argv) {
     // The result boxes the window marks as not recalculated: a text other than the numbers'.
     out += ",\"marked\":[";
     for (int i = 0; i < kBoxCount; ++i) {
-      if (!IsInputBox(static_cast<Box>(i)) && text_view.Texts()[i] != numbers.texts[i])
+      if (MarkedNotRecalculated(static_cast<Box>(i), text_view.Texts()[i], numbers))
         out += std::to_string(i) + ',';
     }
     if (out.back() == ',') out.pop_back();
