@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -346,6 +347,25 @@ class WindowAccessibilityTest final : public QObject {
       QVERIFY2(!tool->isVisible(), qPrintable(tool->windowTitle()));
     }
     QVERIFY(window().isVisible());
+  }
+
+  // In a calibration cell's editor Escape cancels the edit, as in any table; the next one closes.
+  void escape_inACellEditorCancelsTheEditFirst() {
+    window().SetCalibration({{260, 2.55f, "Bi I"}});
+    QWidget& tool = ostrel::ui::ShowPressureCalibration(window());
+    QVERIFY(Activate(&tool));
+    auto* table = tool.findChild<QTableWidget*>(QStringLiteral("calibrationTable"));
+    table->setFocus();
+    table->setCurrentCell(0, 2);
+    table->editItem(table->item(0, 2));
+    auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(table->currentIndex()));
+    QVERIFY(editor);
+    QTest::keyClicks(editor, QStringLiteral("I"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(tool.isVisible());
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("Bi I"));
+    QTest::keyClick(table, Qt::Key_Escape);
+    QVERIFY(!tool.isVisible());
   }
 
   // F10 opens the first menu, from a box with the focus; Tab still never reaches the bar.
