@@ -7,6 +7,7 @@
 #include "core/calc.h"
 #include "core/fault_site.h"
 #include "core/fp_status.h"
+#include "present/accessible_text.h"
 #include "present/fault_detail.h"
 #include "present/handlers.h"
 #include "present/show_results.h"
@@ -68,11 +69,19 @@ std::string WhyNotComputed(const DesignNumbers& numbers) {
   return why;
 }
 
-bool IsInputBox(Box box) {
+// The boxes a user types into are exactly those a design stores.
+constexpr bool InputsAreTheStoredOnes() {
+  int inputs = 0;
+  for (int i = 0; i < kBoxCount; ++i) inputs += UseOf(static_cast<Box>(i)) == BoxUse::Input;
   for (const DesignInput& input : kDesignInputs) {
-    if (input.box == box) return true;
+    if (UseOf(input.box) != BoxUse::Input) return false;
   }
-  return false;
+  return inputs == kDesignInputCount;
+}
+static_assert(InputsAreTheStoredOnes());
+
+bool IsInputBox(Box box) {
+  return UseOf(box) == BoxUse::Input;
 }
 
 bool MarkedNotRecalculated(Box box, const std::string& shown, const DesignNumbers& numbers) {

@@ -21,17 +21,6 @@ namespace {
 constexpr double kBlockHeightMm = 72;
 constexpr double kTableShare = 0.46;  // of the block's width; the plot takes the rest
 
-// Keeps what the presenter shows; the sheet has no entries to refuse.
-class ScreenCopy final : public CalibrationView {
- public:
-  void Show(const CalibrationScreen& screen) override { screen_ = screen; }
-  void Refuse(const CalibrationRefusal&) override {}
-  const CalibrationScreen& screen() const { return screen_; }
-
- private:
-  CalibrationScreen screen_;
-};
-
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
@@ -198,11 +187,11 @@ void PaintPlot(QPainter& p, const QRectF& r, const CalibrationPlotData& plot, co
 
 void AddCalibrationToSheet(SheetContent& content, const std::vector<CalibrationPoint>& points) {
   if (points.empty() || content.state == nullptr || content.view == nullptr) return;
-  ScreenCopy copy;
+  KeptCalibrationScreen copy;
   CalibrationPresenter presenter(copy, {});
   presenter.SetPoints(points);
   presenter.Follow(*content.state, *content.view);
-  auto screen = std::make_shared<const CalibrationScreen>(copy.screen());
+  auto screen = std::make_shared<const CalibrationScreen>(copy.Screen());
   content.extra_height_mm = kBlockHeightMm;
   content.paint_extra = [screen](QPainter& p, const QRectF& r, const FigureStyle& style) {
     const double mm = style.device_per_mm;

@@ -23,44 +23,20 @@ static_assert(std::size(kSpokenVolume) == std::size(kDistanceUnits));
 static_assert(std::size(kSpokenOilPressure) == std::size(kOilPressureUnits));
 static_assert(std::size(kSpokenForce) == std::size(kForceUnits));
 
-template <std::size_t N>
-std::string Pick(const char* const (&texts)[N], int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
-  return texts[index];
-}
-
 }  // namespace
-
-BoxUse UseOf(Box box) {
-  switch (box) {
-    case Box::txtOEL:
-    case Box::txtTEL:
-    case Box::txtGasketWidth:
-    case Box::txtHoleDiameter:
-    case Box::txtTCCentralDepth:
-    case Box::txtTCEdgePosition:
-    case Box::txtCubeSize:
-    case Box::txtTapeThickness:
-    case Box::txtRamDiameter:
-    case Box::txtOilPressure:
-      return BoxUse::Input;
-    default:
-      return BoxUse::Result;
-  }
-}
 
 std::string SpokenUnit(Quantity kind, const UnitChoice& units) {
   switch (kind) {
     case Quantity::Length:
-      return Pick(kSpokenLength, units.distance);
+      return OptionText(kSpokenLength, units.distance);
     case Quantity::Volume:
-      return Pick(kSpokenVolume, units.distance);
+      return OptionText(kSpokenVolume, units.distance);
     case Quantity::Angle:
       return "degrees";
     case Quantity::OilPressure:
-      return Pick(kSpokenOilPressure, units.oil_pressure);
+      return OptionText(kSpokenOilPressure, units.oil_pressure);
     case Quantity::Force:
-      return Pick(kSpokenForce, units.force);
+      return OptionText(kSpokenForce, units.force);
     case Quantity::Pressure:
       return "gigapascals";
   }

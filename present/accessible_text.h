@@ -15,7 +15,23 @@ namespace ostrel {
 // Whether the user types a box's number or a Calc button writes it.
 enum class BoxUse { Input, Result };
 
-BoxUse UseOf(Box box);
+constexpr BoxUse UseOf(Box box) {
+  switch (box) {
+    case Box::txtOEL:
+    case Box::txtTEL:
+    case Box::txtGasketWidth:
+    case Box::txtHoleDiameter:
+    case Box::txtTCCentralDepth:
+    case Box::txtTCEdgePosition:
+    case Box::txtCubeSize:
+    case Box::txtTapeThickness:
+    case Box::txtRamDiameter:
+    case Box::txtOilPressure:
+      return BoxUse::Input;
+    default:
+      return BoxUse::Result;
+  }
+}
 
 // The unit's name as spoken ("millimetres", "pounds per square inch"); empty where the box's
 // group has no selection.

@@ -25,12 +25,6 @@ static_assert(std::size(kVolumeUnitTexts) == std::size(kDistanceUnits));
 static_assert(std::size(kOilPressureUnitTexts) == std::size(kOilPressureUnits));
 static_assert(std::size(kForceUnitTexts) == std::size(kForceUnits));
 
-template <std::size_t N>
-std::string Pick(const char* const (&texts)[N], int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
-  return texts[index];
-}
-
 }  // namespace
 
 UnitChoice SelectedUnits(const View& view) {
@@ -48,15 +42,15 @@ const BoxLabel& LabelOf(Box box) {
 std::string UnitText(Quantity kind, const UnitChoice& units) {
   switch (kind) {
     case Quantity::Length:
-      return Pick(kLengthUnitTexts, units.distance);
+      return OptionText(kLengthUnitTexts, units.distance);
     case Quantity::Volume:
-      return Pick(kVolumeUnitTexts, units.distance);
+      return OptionText(kVolumeUnitTexts, units.distance);
     case Quantity::Angle:
       return "degrees";
     case Quantity::OilPressure:
-      return Pick(kOilPressureUnitTexts, units.oil_pressure);
+      return OptionText(kOilPressureUnitTexts, units.oil_pressure);
     case Quantity::Force:
-      return Pick(kForceUnitTexts, units.force);
+      return OptionText(kForceUnitTexts, units.force);
     case Quantity::Pressure:
       return "GPa";
   }

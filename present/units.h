@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "core/calc_state.h"
 #include "present/view.h"
@@ -27,6 +29,14 @@ inline constexpr UnitOption kOilPressureUnits[] = {
     {"MPa", 1.0f, 100}, {"bars", 10.0f, 10}, {"psi", 145.0f, 1}};
 inline constexpr UnitOption kForceUnits[] = {
     {"kN", 1.0f, 1}, {"Metric tons", 0.102f, 10}, {"US tons", static_cast<float>(0.2248 / 2), 10}};
+
+// The text for option `index` of a group from a table of texts in the group's Index order; empty
+// where no option (-1) or one past the table is selected.
+template <std::size_t N>
+std::string OptionText(const char* const (&texts)[N], int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
+  return texts[index];
+}
 
 // The first selected option of a group in Index order, -1 where none of its options is.
 int FirstSelectedOption(const View& view, Group group);

@@ -35,22 +35,11 @@ std::string Sections(const std::vector<ResultRow>& rows, int first, int last) {
   return out + "</div>";
 }
 
-// Keeps what the presenter shows; the sheet has no entries to refuse.
-class ScreenCopy final : public CalibrationView {
- public:
-  void Show(const CalibrationScreen& screen) override { screen_ = screen; }
-  void Refuse(const CalibrationRefusal&) override {}
-  const CalibrationScreen& Screen() const { return screen_; }
-
- private:
-  CalibrationScreen screen_;
-};
-
 // As the desktop's sheet: a rule, the title, the table (a point that breaks the rule marked with
 // " *"), the calibrated pressure at the calculator's force or the presenter's status, the plot.
 std::string Calibration(const CalcState& state, const View& view,
                         const std::vector<CalibrationPoint>& points) {
-  ScreenCopy copy;
+  KeptCalibrationScreen copy;
   CalibrationPresenter presenter(copy, {});
   presenter.SetPoints(points);
   presenter.Follow(state, view);

@@ -84,4 +84,16 @@ class CalibrationView {
   virtual void Announce(const std::string& /*sentence*/) {}
 };
 
+// A view without widgets that keeps what the presenter last showed: for what shows a
+// calibration with no entries to refuse (the sheets, the browser test's replay).
+class KeptCalibrationScreen final : public CalibrationView {
+ public:
+  void Show(const CalibrationScreen& screen) override { screen_ = screen; }
+  void Refuse(const CalibrationRefusal&) override {}
+  const CalibrationScreen& Screen() const { return screen_; }
+
+ private:
+  CalibrationScreen screen_;
+};
+
 }  // namespace ostrel

@@ -67,17 +67,6 @@ Fault Click(Handlers& handlers, const std::string& name, int index) {
   return Fault::None;
 }
 
-// The calibration window without widgets: what it would show.
-class CalibrationTexts final : public CalibrationView {
- public:
-  void Show(const CalibrationScreen& screen) override { screen_ = screen; }
-  void Refuse(const CalibrationRefusal&) override {}
-  const CalibrationScreen& Screen() const { return screen_; }
-
- private:
-  CalibrationScreen screen_;
-};
-
 void AppendCalibration(std::string& out, const CalibrationScreen& screen) {
   out += ",\"calibration\":[";
   for (const std::string* text : {&screen.status, &screen.current_force, &screen.current_pressure,
@@ -176,7 +165,7 @@ int main(int argc, char** argv) {
     }
     return true;
   };
-  CalibrationTexts calibration_view;
+  KeptCalibrationScreen calibration_view;  // the calibration window without widgets
   CalibrationPresenter calibration(calibration_view, [] {});
   std::string line;
   std::string copied;                       // what the action copied, if it was a copy
