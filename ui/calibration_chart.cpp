@@ -7,17 +7,9 @@
 namespace ostrel::ui {
 
 CalibrationChartFactory* LoadCalibrationChart(QString* error) {
-  static CalibrationChartFactory* factory = nullptr;
-  static QString failure;
-  static bool tried = false;
-  if (!tried) {
-    tried = true;
-    QObject* instance = LoadProgramPlugin(QStringLiteral(OSTREL_CHART_PLUGIN_FILE), &failure);
-    factory = qobject_cast<CalibrationChartFactory*>(instance);
-    if (instance && !factory) failure = QStringLiteral("the plot plugin makes no plot");
-  }
-  if (!factory && error) *error = failure;
-  return factory;
+  return LoadProgramPluginOnce<CalibrationChartFactory>(
+      QStringLiteral(OSTREL_CHART_PLUGIN_FILE), QStringLiteral("the plot plugin makes no plot"),
+      error);
 }
 
 }  // namespace ostrel::ui

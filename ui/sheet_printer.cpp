@@ -7,18 +7,9 @@
 namespace ostrel::ui {
 
 SheetPrinter* LoadSheetPrinter(QString* error) {
-  static SheetPrinter* printer = nullptr;
-  static QString failure;
-  static bool tried = false;
-  if (!tried) {
-    tried = true;
-    QObject* instance =
-        LoadProgramPlugin(QStringLiteral(OSTREL_SHEET_PRINTER_PLUGIN_FILE), &failure);
-    printer = qobject_cast<SheetPrinter*>(instance);
-    if (instance && !printer) failure = QStringLiteral("the printing plugin does not print");
-  }
-  if (!printer && error) *error = failure;
-  return printer;
+  return LoadProgramPluginOnce<SheetPrinter>(QStringLiteral(OSTREL_SHEET_PRINTER_PLUGIN_FILE),
+                                             QStringLiteral("the printing plugin does not print"),
+                                             error);
 }
 
 }  // namespace ostrel::ui
